@@ -22,7 +22,12 @@ std::wstring FromUtf16Le(std::string_view bytes);
 std::string ToAnsi(std::wstring_view text);
 std::wstring FromAnsi(std::string_view bytes);
 
-// UTF-8, for command lines, environment values and diagnostics on Linux.
+// UTF-8, for command lines, environment values, host file names and
+// diagnostics on Linux. Host file names are bytes that need not be valid
+// UTF-8, and a name read from a folder must open that same file again: each
+// byte that is not part of a valid sequence becomes U+DC80..U+DCFF (a lone
+// low surrogate, which valid text never holds), and ToUtf8 turns those back
+// into the original byte. Any other lone surrogate is written as U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
 
@@ -32,7 +37,12 @@ std::wstring FromUtf8(std::string_view bytes);
 int CompareNoCase(std::wstring_view a, std::wstring_view b);
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 
-// Upper case of one character and of a text, as the file system folds names.
+// Upper case of one character and of a text, as the file system folds names:
+// a one-to-one simple mapping (ASCII, Latin-1, Latin Extended-A, Greek,
+// Cyrillic, full-width Latin). Characters without an upper case of their own,
+// and the few whose upper case is a letter of another name (dotless i, long
+// s, micro sign), stay as they are: two names fold together only when they
+// differ in case alone. The same table on every build.
 wchar_t FoldUpper(wchar_t c);
 std::wstring ToUpper(std::wstring_view text);
 
