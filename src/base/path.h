@@ -25,6 +25,18 @@ wchar_t DriveLetter(std::wstring_view path);
 // True for '\' and '/'.
 bool IsSeparator(wchar_t c);
 
+// The absolute form of `path` as Windows makes it: relative paths are taken
+// from `currentFolder` (itself absolute), "\x" from its drive's root, and
+// "X:x" from `currentFolder` when that is on drive X, else from X's root.
+// "." and ".." are resolved (never above the root), '/' becomes '\', empty
+// components and a trailing separator go ("C:\a\..\b\" -> "C:\b"; a root
+// stays "C:\"). Empty for an empty path, a network path ("\\server\x")
+// or a relative one without an absolute current folder.
+std::wstring FullPath(std::wstring_view path, std::wstring_view currentFolder);
+
+// True for "X:\..." (either separator): needs no current folder.
+bool IsAbsolutePath(std::wstring_view path);
+
 // The folder of the running program, as a program path without trailing
 // separator. Windows: directory of the module's path. Linux: the folder named
 // by TRALVEX_PROGRAM_FOLDER, else the executable's folder seen through the
