@@ -3,6 +3,7 @@
 
 #include "base/file.h"
 #include "base/path.h"
+#include "base/text.h"
 #include "base/win.h"
 
 namespace tvx {
@@ -58,6 +59,17 @@ bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
   return file.get() != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file.get(), &info) != 0;
 }
 
+// Windows refuses to write a read-only file, but Wine run by root lets the
+// host's permissions decide; asking first gives the same answer on both.
+bool IsReadOnlyFile(DWORD attributes) {
+  return (attributes & FILE_ATTRIBUTE_READONLY) && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && IsReadOnlyFile(attributes);
+}
+
 bool SameFile(const std::wstring& a, const std::wstring& b) {
   BY_HANDLE_FILE_INFORMATION x{}, y{};
   return FileIdentity(a, x) && FileIdentity(b, y) && x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
@@ -72,26 +84,30 @@ bool File::Open(const std::wstring& path, OpenMode mode) {
   Close();
   DWORD access = GENERIC_READ | GENERIC_WRITE;
   DWORD disposition = OPEN_EXISTING;
-  DWORD attributes = FILE_ATTRIBUTE_NORMAL;
   switch (mode) {
     case OpenMode::Read: access = GENERIC_READ; break;
     case OpenMode::ReadWrite: break;
-    case OpenMode::CreateAlways: {
-      disposition = CREATE_ALWAYS;
-      // Replacing a hidden or system file fails unless the new one keeps
-      // those attributes; the program means to replace it all the same.
-      const DWORD existing = GetFileAttributesW(path.c_str());
-      if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
-        attributes = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-      }
-      break;
-    }
+    case OpenMode::CreateAlways: disposition = CREATE_ALWAYS; break;
     case OpenMode::OpenAlways: disposition = OPEN_ALWAYS; break;
     case OpenMode::Append:
       // Without FILE_WRITE_DATA every write lands at the end of the file.
       access = GENERIC_READ | FILE_APPEND_DATA;
       disposition = OPEN_ALWAYS;
       break;
+  }
+  DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+  if (mode != OpenMode::Read) {
+    const DWORD existing = GetFileAttributesW(path.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && IsReadOnlyFile(existing)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
+    // Replacing a hidden or system file fails unless the new one keeps
+    // those attributes; the program means to replace it all the same.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (mode == OpenMode::CreateAlways && existing != INVALID_FILE_ATTRIBUTES && (existing & kKept)) {
+      attributes = existing & kKept;
+    }
   }
   const HANDLE file = CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition, attributes, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -175,13 +191,29 @@ bool RemoveFolder(const std::wstring& path) { return RemoveDirectoryW(path.c_str
 bool MakeFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
 
 bool CopyOneFile(const std::wstring& from, const std::wstring& to, bool failIfExists) {
-  // Replacing a file with itself would truncate it before it is read.
-  if (!failIfExists && SameFile(from, to)) return false;
+  if (!failIfExists) {
+    // Replacing a file with itself would truncate it before it is read.
+    if (SameFile(from, to)) return false;
+    if (IsReadOnlyFile(to)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
+  }
   return CopyFileW(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != 0;
 }
 
 bool MoveOneFile(const std::wstring& from, const std::wstring& to) {
-  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+  const auto move = [](const std::wstring& a, const std::wstring& b) {
+    return MoveFileExW(a.c_str(), b.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+  };
+  if (from == to || !EqualsNoCase(from, to)) return move(from, to);
+  // A new case of the same name. Wine keeps the old spelling when renaming
+  // straight to it; a step through a temporary name works everywhere.
+  const std::wstring step = to + L".tvx-rename";
+  if (!move(from, step)) return false;
+  if (move(step, to)) return true;
+  move(step, from);
+  return false;
 }
 
 bool ListFolder(const std::wstring& folder, std::vector<DirEntry>& entries) {
