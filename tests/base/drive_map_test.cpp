@@ -38,23 +38,17 @@ TEST(DriveMapParse, SkipsMalformedParts) {
   }
 }
 
-TEST_F(DriveMapTest, SetKeepsZAsTheHostRootUnlessGiven) {
-  DriveMap::Set({{L'e', "/tmp/usb/"}, {L'C', "/tmp/c"}});
+TEST_F(DriveMapTest, KeepsZAsTheHostRootUnlessGivenAndChangesSingleLetters) {
+  DriveMap::Set({{L'e', "/tmp/usb/"}, {L'C', "/tmp/c"}, {L'D', "relative"}});
   EXPECT_EQ(DriveMap::Current(), (Drives{{L'C', "/tmp/c"}, {L'E', "/tmp/usb"}, {L'Z', "/"}}));
+  DriveMap::Map(L'f', "/tmp/f");
+  DriveMap::Map(L'G', "relative");  // ignored: a drive is an absolute folder
+  DriveMap::Unmap(L'c');
+  EXPECT_EQ(DriveMap::Current(), (Drives{{L'E', "/tmp/usb"}, {L'F', "/tmp/f"}, {L'Z', "/"}}));
+  EXPECT_EQ(DriveMap::HostRoot(L'e'), "/tmp/usb");
+  EXPECT_EQ(DriveMap::HostRoot(L'C'), std::nullopt);
   DriveMap::Set({{L'Z', "/srv"}});
   EXPECT_EQ(DriveMap::Current(), (Drives{{L'Z', "/srv"}}));
-}
-
-TEST_F(DriveMapTest, MapsAndUnmapsSingleLetters) {
-  DriveMap::Set({{L'C', "/tmp/c"}});
-  DriveMap::Map(L'e', "/tmp/usb");
-  EXPECT_EQ(DriveMap::HostRoot(L'E'), "/tmp/usb");
-  EXPECT_EQ(DriveMap::HostRoot(L'c'), "/tmp/c");
-  DriveMap::Unmap(L'C');
-  EXPECT_EQ(DriveMap::HostRoot(L'C'), std::nullopt);
-  EXPECT_EQ(DriveMap::HostRoot(L'1'), std::nullopt);
-  DriveMap::Map(L'D', "relative");  // ignored: a drive is an absolute folder
-  EXPECT_EQ(DriveMap::HostRoot(L'D'), std::nullopt);
 }
 
 TEST_F(DriveMapTest, ProgramPathTakesTheLongestRoot) {
