@@ -108,12 +108,26 @@ int OpenFlags(OpenMode mode) {
   return O_RDONLY;
 }
 
+// Opens a regular file only. Windows' file functions never meet a pipe or a
+// device, and opening a pipe without a writer would wait forever.
+int OpenRegular(const std::string& host, int flags) {
+  int fd;
+  do {
+    fd = open(host.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+  } while (fd < 0 && errno == EINTR);
+  Descriptor owner(fd);
+  struct stat info {};
+  if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+  if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) return -1;
+  return owner.release();
+}
+
 // Copies the bytes, permissions and time of last write of one regular file.
 // The target must not exist when `exclusive`; a failed copy removes it.
 bool CopyHostFile(const std::string& from, const std::string& to, bool exclusive) {
-  Descriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor source(OpenRegular(from, O_RDONLY));
   struct stat info {};
-  if (source.get() < 0 || fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (source.get() < 0 || fstat(source.get(), &info) != 0) return false;
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC);
   Descriptor target(open(to.c_str(), flags, 0666));
   if (target.get() < 0) return false;
@@ -156,13 +170,8 @@ bool File::Open(const std::wstring& path, OpenMode mode) {
       return false;
     }
   }
-  int fd;
-  do {
-    fd = open(host->c_str(), flags | O_CLOEXEC, 0666);
-  } while (fd < 0 && errno == EINTR);
-  Descriptor owner(fd);
-  struct stat info {};
-  if (fd < 0 || fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  Descriptor owner(OpenRegular(*host, flags));
+  if (owner.get() < 0) return false;
   handle_ = owner.release();
   return true;
 }

@@ -4,6 +4,7 @@
 #include "base/host_path.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -63,6 +64,14 @@ TEST_F(HostPathTest, NamesThatAreNotUtf8OpenAgainFromTheirListing) {
   std::string bytes;
   EXPECT_TRUE(ReadWholeFile(L"T:\\" + entries[0].name, bytes));
   EXPECT_EQ(bytes, "x");
+}
+
+TEST_F(HostPathTest, APipeIsNoFileAndNeverBlocks) {
+  ASSERT_EQ(mkfifo(Host("pipe").c_str(), 0666), 0);
+  File file;
+  EXPECT_FALSE(file.Open(L"T:\\pipe", OpenMode::Read));
+  EXPECT_FALSE(CopyOneFile(L"T:\\pipe", L"T:\\copy", false));
+  EXPECT_FALSE(PathExists(L"T:\\copy"));
 }
 
 TEST_F(HostPathTest, RelativePathsStartAtTheCurrentFolder) {
