@@ -22,11 +22,7 @@ TEST(LanguageTable, ChoosesFilesByLanguageId) {
       {2077, L"LangSVE.ini", L"help_SVE.chm", false},
       {1043, L"LangDUT.ini", L"help_dut.chm", false},
       {1051, L"LangSLO.ini", L"help_SLK.chm", false},
-      {2068, L"LangNOR.ini", L"help_NOR.chm", false},
-      {2074, L"LangSCC.ini", L"help_SCC.chm", false},
-      {1037, L"LangHEB.ini", L"help_HEB.chm", false},
       {1041, L"LangENG.ini", L"help_eng.chm", false},
-      {0, L"LangENG.ini", L"help_eng.chm", false},
       {1049, L"LangRUS.ini", L"help_RUS.chm", true},
       {1058, L"LangRUS.ini", L"help_RUS.chm", true},
       {1050, L"LangSCR.ini", L"help_SCR.chm", true},
@@ -83,14 +79,6 @@ TEST_F(LanguageTableText, MessageTextsComeFromTheMessageSection) {
   const int readsBefore = ini_.reads;
   EXPECT_EQ(table_.MessageText(L""), L"");
   EXPECT_EQ(ini_.reads, readsBefore) << "the empty key is no lookup";
-}
-
-TEST(LanguageTable, UnpreparedTableHasNoText) {
-  FakeIniFile ini;
-  ini.Put(L"", L"[COMMON]\r\nOK=OK\r\n");
-  const LanguageTable table(ini);
-  EXPECT_EQ(table.GetText({L"COMMON", L"OK"}), L"");
-  EXPECT_EQ(table.LanguageIdText(), L"0");
 }
 
 }  // namespace

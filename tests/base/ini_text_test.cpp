@@ -31,24 +31,5 @@ TEST(IniText, EditsTouchOnlyTheirOwnLines) {
   EXPECT_FALSE(ini.RemoveSection(L"OS"));
 }
 
-TEST(IniText, FirstOfTwoSectionsOfTheSameNameAnswers) {
-  const IniText ini(L"[S]\r\na=1\r\n[s]\r\na=2\r\nb=3\r\n");
-  EXPECT_EQ(ini.Find(L"S", L"a"), L"1");
-  EXPECT_EQ(ini.Find(L"S", L"b"), std::nullopt);
-}
-
-TEST(IniText, HeaderNeedsItsClosingBracket) {
-  const IniText ini(L"[S]\r\n[broken\r\na=1\r\n  [T] \r\nb=2\r\n");
-  EXPECT_EQ(ini.Find(L"S", L"a"), L"1") << "a line without ']' is no header";
-  EXPECT_EQ(ini.Find(L"T", L"b"), L"2");
-}
-
-TEST(IniText, CutToBufferLeavesRoomForTheTerminator) {
-  EXPECT_EQ(CutToBuffer(L"abcdef", 0), L"");
-  EXPECT_EQ(CutToBuffer(L"abcdef", 1), L"");
-  EXPECT_EQ(CutToBuffer(L"abcdef", 4), L"abc");
-  EXPECT_EQ(CutToBuffer(L"abcdef", 7), L"abcdef");
-}
-
 }  // namespace
 }  // namespace tvx

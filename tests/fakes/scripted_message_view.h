@@ -30,7 +30,6 @@ class ScriptedMessageView final : public MessageView {
     while (running_ && !script.empty()) {
       const Press press = script.front();
       script.pop_front();
-      ++pressesHandled;
       switch (press.button) {
         case Press::kLeft: dialog.OnLeftButton(press.typedName); break;
         case Press::kRight: dialog.OnRightButton(press.boxChecked); break;
@@ -48,7 +47,6 @@ class ScriptedMessageView final : public MessageView {
   std::deque<Press> script;
   std::vector<MessageFace> faces;
   std::vector<std::wstring> notices;
-  int pressesHandled = 0;
   int endModalCalls = 0;
 
  private:
