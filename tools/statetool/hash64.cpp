@@ -1,6 +1,7 @@
 #include "statetool/hash64.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace tvx {
@@ -16,9 +17,15 @@ constexpr std::size_t kStripe = 32;
 
 std::uint64_t Rotl(std::uint64_t v, int bits) { return (v << bits) | (v >> (64 - bits)); }
 
+// Words are read little-endian, so a store hashes alike on every build.
 std::uint64_t Load64(const unsigned char* p) {
-  std::uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) {
+    v = ((v & 0x00000000FFFFFFFFULL) << 32) | (v >> 32);
+    v = ((v & 0x0000FFFF0000FFFFULL) << 16) | ((v >> 16) & 0x0000FFFF0000FFFFULL);
+    v = ((v & 0x00FF00FF00FF00FFULL) << 8) | ((v >> 8) & 0x00FF00FF00FF00FFULL);
+  }
   return v;
 }
 
