@@ -88,10 +88,23 @@ TEST(RulePatterns, ReadsUtf16FilesWithAndWithoutMark) {
   }
 }
 
-TEST(RulePatterns, ReadsASingleByteCodePageAsLatin1) {
-  const RuleFileScan scan =
-      ExtractPatterns("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><m><pattern>C:\\\xE9\\ [x]</pattern></m>");
-  EXPECT_EQ(Texts(scan), std::vector<std::wstring>{L"C:\\\u00e9\\ [x]"});
+TEST(RulePatterns, ReadsEightBitFilesByTheirDeclaration) {
+  struct Row {
+    std::string declared;
+    std::string name;  // bytes of the folder name
+  };
+  const Row rows[] = {
+      {"ISO-8859-1", "\xE9"},
+      {"windows-1252", "\xE9"},
+      {"UTF-8", "\xC3\xA9"},
+      {"UTF-16", "\xC3\xA9"},  // says UTF-16, but its bytes are not
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.declared);
+    const RuleFileScan scan = ExtractPatterns("<?xml version=\"1.0\" encoding=\"" + row.declared +
+                                              "\"?><m><pattern>C:\\" + row.name + "\\ [x]</pattern></m>");
+    EXPECT_EQ(Texts(scan), std::vector<std::wstring>{L"C:\\\u00e9\\ [x]"});
+  }
 }
 
 TEST(RulePatterns, ReportsAFileCutShort) {

@@ -19,15 +19,6 @@ struct RuleFileScan {
   bool wellFormed = true;          // false for an unfinished tag, comment, section or element
 };
 
-// Text of the file: UTF-8 unless a byte-order mark, the first bytes or the
-// declaration say UTF-16 (either order) or a single-byte code page, which
-// is then read as Latin-1.
-std::wstring DecodeXmlBytes(std::string_view bytes);
-
-// Replaces &lt; &gt; &amp; &quot; &apos; and numeric references; anything
-// else after '&' stays as it is.
-std::wstring DecodeEntities(std::wstring_view text);
-
 // Patterns whose `type` is "File" (or absent); registry patterns and others
 // are left out.
 RuleFileScan ExtractPatterns(std::string_view bytes);
