@@ -5,6 +5,7 @@
 
 #include "base/file.h"
 #include "engine/progress_files.h"
+#include "statetool/load.h"
 #include "statetool/progress_writer.h"
 #include "statetool/scan.h"
 #include "statetool/tool_sandbox.h"
@@ -144,6 +145,25 @@ TEST_F(ScanLoad, LoadWithoutAStoreFails) {
   EXPECT_EQ(sandbox_.Load().code, kToolStoreLocationError);
   bool opened = false;
   EXPECT_EQ(ReadResult(sandbox_.LoadProgress(), opened), 1);
+}
+
+TEST_F(ScanLoad, NeverWritesOverTheStoreItReads) {
+  // The other PC kept an old store where this PC keeps the one it loads.
+  sandbox_.WriteFile(L"Old\\USMT\\USMT.MIG", "an old store");
+  sandbox_.SetPatterns({sandbox_.Path(L"Old") + L"\\* [*]", sandbox_.Path(L"Data") + L"\\ [a^[1^].txt]"});
+  ASSERT_EQ(sandbox_.Scan().code, 0);
+  std::string store;
+  ASSERT_TRUE(ReadWholeFile(sandbox_.StoreFile(), store));
+  ASSERT_TRUE(RemoveFile(sandbox_.Path(L"Data\\a[1].txt")));
+  // This PC's store folder is where the old one was.
+  ASSERT_TRUE(RemoveFile(sandbox_.Path(L"Old\\USMT\\USMT.MIG")));
+  ASSERT_TRUE(WriteWholeFile(sandbox_.Path(L"Old\\USMT\\USMT.MIG"), store));
+  const ParsedCommandLine parsed = ParseToolArguments(ToolMode::kLoad, {sandbox_.Path(L"Old")});
+  ASSERT_TRUE(parsed.ok());
+  ProgressWriter quiet;
+  EXPECT_EQ(RunLoad(parsed.options, sandbox_.environment, quiet).code, 0);
+  EXPECT_TRUE(sandbox_.ReadFile(L"Old\\USMT\\USMT.MIG") == store) << "the store was written over";
+  EXPECT_EQ(sandbox_.ReadFile(L"Data\\a[1].txt"), samples_[5].bytes);
 }
 
 TEST_F(ScanLoad, AFileThatCannotBeRestoredFailsTheLoadButNotTheOthers) {

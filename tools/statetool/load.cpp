@@ -28,6 +28,8 @@ class Loader {
         accounts_(options.excludedUsers, options.moves) {}
 
   ToolOutcome Run() {
+    storePrefix_ = ToUpper(StoreSubfolder(options_)) + L"\\";
+    progressPath_ = options_.progressFile.empty() ? L"" : ToUpper(ToolPath(options_.progressFile));
     std::vector<PatternRule> rules;
     if (const ToolOutcome read = ReadRuleFiles(options_, rules); read.code != kToolSuccess) return read;
     File store;
@@ -71,6 +73,9 @@ class Loader {
       if (!IsRestorablePath(entry.path)) return Damaged();
       std::optional<std::wstring> target = RestorePath(entry, accounts_);
       if (target && !IsRestorablePath(*target)) return Damaged();
+      // A store may hold an older store or progress file from the other PC;
+      // writing over the files of this run would destroy what is being read.
+      if (target && IsOwnFile(*target)) target.reset();
       if (target) restoreBytes_ += entry.size;
       targets_.push_back(std::move(target));
       if (reader.ReadData(onData) != StoreRead::kOk) break;
@@ -142,6 +147,11 @@ class Loader {
     return !(attributes & kAttrReadOnly) || SetPathAttributes(target, attributes & ~kAttrReadOnly);
   }
 
+  bool IsOwnFile(const std::wstring& path) const {
+    const std::wstring folded = ToUpper(path);
+    return folded.starts_with(storePrefix_) || folded == progressPath_;
+  }
+
   void Report(std::uint64_t done) {
     if (const std::optional<int> percent = meter_->Advance(done)) progress_.Percent(*percent);
   }
@@ -154,6 +164,7 @@ class Loader {
   ProgressWriter& progress_;
   AccountRules accounts_;
   std::vector<std::optional<std::wstring>> targets_;  // per entry; none when left out
+  std::wstring storePrefix_, progressPath_;  // folded, for comparisons
   std::uint64_t restoreBytes_ = 0;
   std::uint64_t verified_ = 0;
   std::optional<PercentMeter> meter_;
