@@ -62,41 +62,31 @@ StoreRead StoreReader::ReadTrailer() {
   return Buffered().empty() ? StoreRead::kEnd : StoreRead::kCorrupt;
 }
 
+StoreRead StoreReader::ReadEntryHeader(StoreEntry& entry) {
+  std::size_t used = 0;
+  Decoded decoded;
+  while ((decoded = DecodeEntryHeader(Buffered(), entry, headerDigest_, used)) == Decoded::kNeedMore) {
+    const std::size_t before = Buffered().size();
+    if (const StoreRead filled = Fill(used); filled != StoreRead::kOk) return filled;
+    if (Buffered().size() == before) return StoreRead::kCorrupt;  // the store ends inside the header
+  }
+  if (decoded != Decoded::kOk) return StoreRead::kCorrupt;
+  Consume(used);
+  dataPending_ = true;
+  pendingSize_ = entry.size;
+  return StoreRead::kOk;
+}
+
 StoreRead StoreReader::Next(StoreEntry& entry) {
   if (failed_ != StoreRead::kOk) return failed_;
-  StoreRead result = StoreRead::kOk;
-  if (!headerRead_) result = ReadHeader();
+  StoreRead result = headerRead_ ? StoreRead::kOk : ReadHeader();
   if (result == StoreRead::kOk && dataPending_) result = ReadData({});
   if (result == StoreRead::kOk) result = Fill(4);
   if (result == StoreRead::kOk) {
     switch (PeekItem(Buffered())) {
-      case ItemKind::kTrailer:
-        result = ReadTrailer();
-        break;
-      case ItemKind::kUnknown:
-        result = StoreRead::kCorrupt;
-        break;
-      case ItemKind::kEntry: {
-        std::size_t used = 0;
-        Decoded decoded;
-        while ((decoded = DecodeEntryHeader(Buffered(), entry, headerDigest_, used)) ==
-               Decoded::kNeedMore) {
-          const std::size_t before = Buffered().size();
-          if (const StoreRead filled = Fill(used); filled != StoreRead::kOk) {
-            failed_ = filled;
-            return failed_;
-          }
-          if (Buffered().size() == before) break;  // the source ended inside the header
-        }
-        if (decoded != Decoded::kOk) {
-          result = StoreRead::kCorrupt;
-          break;
-        }
-        Consume(used);
-        dataPending_ = true;
-        pendingSize_ = entry.size;
-        break;
-      }
+      case ItemKind::kEntry: result = ReadEntryHeader(entry); break;
+      case ItemKind::kTrailer: result = ReadTrailer(); break;
+      case ItemKind::kUnknown: result = StoreRead::kCorrupt; break;
     }
   }
   // The end is final too: a store is read once.

@@ -49,6 +49,7 @@ class StoreReader {
   std::string_view Buffered() const;
   void Consume(std::size_t count);
   StoreRead ReadHeader();
+  StoreRead ReadEntryHeader(StoreEntry& entry);
   StoreRead ReadTrailer();
 
   ByteSource& source_;
