@@ -1,0 +1,50 @@
+#include "engine/tool_thread.h"
+
+#include "base/file.h"
+#include "platform/process.h"
+
+namespace tvx {
+
+ToolThread::~ToolThread() {
+  if (!worker_.joinable()) return;
+  if (running_->load() == 0) worker_.join();
+  else worker_.detach();
+}
+
+bool ToolThread::Start(const std::wstring& commandLine, const std::wstring& toolFolder,
+                       TargetHandle owner) {
+  if (worker_.joinable()) {
+    if (running_->load() != 0) return false;
+    worker_.join();
+  }
+  // Marked here rather than on the worker, so the owner never sees a run it
+  // started as idle.
+  running_->store(1);
+  worker_ = std::thread([commandLine, toolFolder, owner] {
+    RunAndWait(commandLine, toolFolder);
+    owner.Post(kMsgToolFinished, 0, 0);
+  });
+  return true;
+}
+
+void ToolThread::Finished() {
+  if (worker_.joinable()) worker_.join();
+  running_->store(0);
+}
+
+bool StartScan(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
+               const std::wstring& storeFolder, TargetHandle owner) {
+  ChangeCurrentFolder(toolFolder);
+  BuildScanCommand(runner, storeFolder);
+  return thread.Start(runner.commandLine, toolFolder, owner);
+}
+
+bool StartLoad(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
+               const std::wstring& storeFolder, const std::wstring& accountOptions,
+               TargetHandle owner) {
+  ChangeCurrentFolder(toolFolder);
+  BuildLoadCommand(runner, storeFolder, accountOptions);
+  return thread.Start(runner.commandLine, toolFolder, owner);
+}
+
+}  // namespace tvx

@@ -1,0 +1,53 @@
+// The worker thread of one tool run: it marks the run as running, runs the
+// tool hidden, waits for it and posts the finished message to its owner.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "base/message_loop.h"
+#include "engine/tool_runner.h"
+
+namespace tvx {
+
+// Posted to the owner when the tool has ended (wParam 0, lParam 0). It carries
+// no result: the owner reads the progress file.
+constexpr unsigned kMsgToolFinished = kWmUser + 3336;
+
+class ToolThread {
+ public:
+  ToolThread() = default;
+  // Joins a worker that has finished. A worker still waiting for its tool is
+  // left to end on its own; it touches nothing of its owner but the handle.
+  ~ToolThread();
+  ToolThread(const ToolThread&) = delete;
+  ToolThread& operator=(const ToolThread&) = delete;
+
+  // Starts the worker for `commandLine` with `toolFolder` as the tool's
+  // working folder; false when a worker is already running.
+  bool Start(const std::wstring& commandLine, const std::wstring& toolFolder, TargetHandle owner);
+
+  // The owner's "tool running" flag: 1 from just before the tool starts until
+  // the owner has handled the finished message.
+  bool Running() const { return running_->load() != 0; }
+  // Called by the owner when it handles the finished message: waits for the
+  // worker to end and clears the flag.
+  void Finished();
+
+ private:
+  std::shared_ptr<std::atomic<int>> running_ = std::make_shared<std::atomic<int>>(0);
+  std::thread worker_;
+};
+
+// Starts a scan or load the way every owner does: the tool folder becomes the
+// current folder, the command is built (deleting the side files of the last
+// run of that tool) and the worker is started.
+bool StartScan(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
+               const std::wstring& storeFolder, TargetHandle owner);
+bool StartLoad(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
+               const std::wstring& storeFolder, const std::wstring& accountOptions,
+               TargetHandle owner);
+
+}  // namespace tvx

@@ -1,0 +1,205 @@
+// Runs the real stand-in tool executables through the driver: start, wait,
+// the finished message, stopping a running tool and the child wait.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "base/drive_map.h"
+#include "base/file.h"
+#include "base/message_loop.h"
+#include "base/path.h"
+#include "base/plain_message.h"
+#include "base/text.h"
+#include "engine/progress_files.h"
+#include "engine/tool_runner.h"
+#include "engine/tool_thread.h"
+#include "fakes/sandbox_root.h"
+#include "platform/process.h"
+#include "support/scoped_env.h"
+
+namespace tvx {
+namespace {
+
+#ifdef _WIN32
+constexpr wchar_t kExe[] = L".exe";
+#else
+constexpr wchar_t kExe[] = L"";
+#endif
+
+// The tool folder of the build's program folder, as a program path.
+std::wstring BuiltToolFolder() {
+  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
+#ifdef _WIN32
+  std::wstring path = L"Z:" + FromUtf8(host);  // Wine's Z: is the host root
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+#else
+  return DriveMap::ProgramPath(host);
+#endif
+}
+
+class ToolDriver : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) {
+      messages_.emplace_back(text);
+    });
+    ASSERT_TRUE(MakeFolderPath(tools_));
+    for (const wchar_t* name : {L"scanstate", L"loadstate"}) {
+      const std::wstring file = std::wstring(name) + kExe;
+      ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), file), JoinPath(tools_, file), false))
+          << testing::PrintToString(BuiltToolFolder());
+    }
+    for (const wchar_t* name : {L"migapp.xml", L"config.xml"}) {
+      ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), name), JoinPath(tools_, name), false));
+    }
+    Write(L"Users\\alice\\Documents\\notes [old].txt", "notes");
+    Write(L"Users\\alice\\Documents\\deep\\er\\\u00e9t\u00e9.txt", "summer");
+    Write(L"Users\\alice\\Documents\\empty.txt", "");
+    Write(L"Users\\bob\\Desktop\\b.txt", "bob");
+    std::string big(3 * 1024 * 1024 + 17, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 131 % 251);
+    Write(L"Users\\alice\\Documents\\big.bin", big);
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<migration><component "
+        "context=\"UserAndSystem\"><role><rules><include><objectSet>\r\n<pattern type=\"File\">" +
+        ToUtf8(root_.Join(L"Users")) + "\\* [*]</pattern>\r\n"
+        "</objectSet></include></rules></role></component></migration>\r\n";
+    ASSERT_TRUE(WriteWholeFile(JoinPath(tools_, L"MigCustom.xml"), xml));
+  }
+  void TearDown() override { SetPlainMessageSink({}); }
+
+  void Write(const std::wstring& relative, const std::string& bytes) {
+    ASSERT_TRUE(MakeFolderPath(ParentFolder(root_.Join(relative))));
+    ASSERT_TRUE(WriteWholeFile(root_.Join(relative), bytes));
+  }
+  std::string Read(const std::wstring& relative) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(root_.Join(relative), bytes)) << testing::PrintToString(relative);
+    return bytes;
+  }
+
+  SandboxRoot root_;
+#ifndef _WIN32
+  // The tool runs in a process of its own: it learns the sandbox's drive from
+  // the environment.
+  ScopedEnv drives_{"TRALVEX_DRIVES", "T=" + root_.HostPath().string()};
+#endif
+  ScopedEnv computer_{"TRALVEX_COMPUTER_NAME", "OLDPC"};
+  std::wstring program_ = root_.Join(L"Prog");
+  std::wstring tools_ = JoinPath(program_, L"x64");
+  std::vector<std::wstring> messages_;
+};
+
+TEST_F(ToolDriver, ScanThenLoadMovesEveryFile) {
+  ASSERT_EQ(RunAndWait(ScanCommandLine(program_), tools_), 0);
+  bool opened = false;
+  EXPECT_EQ(ReadResult(JoinPath(program_, kScanProgressName), opened), 0);
+  EXPECT_EQ(CountListLines(JoinPath(program_, kFileListName)), 5);
+  EXPECT_GT(FileLength(JoinPath(program_, kStoreName)), 3 * 1024 * 1024);
+
+  const std::string big = Read(L"Users\\alice\\Documents\\big.bin");
+  ASSERT_TRUE(RemoveFolderTree(root_.Join(L"Users")));
+#ifdef _WIN32
+  const std::wstring options;  // profiles live under a drive root only in the Linux sandbox
+#else
+  const std::wstring options = L" \"/mu:OLDPC\\alice:NEWPC\\anna\" \"/ue:OLDPC\\bob\"";
+#endif
+  ASSERT_EQ(RunAndWait(LoadCommandLine(program_, options), tools_), 0);
+  EXPECT_EQ(ReadResult(JoinPath(program_, kLoadProgressName), opened), 0);
+#ifdef _WIN32
+  const std::wstring alice = L"Users\\alice\\Documents\\";
+  EXPECT_EQ(Read(L"Users\\bob\\Desktop\\b.txt"), "bob");
+#else
+  const std::wstring alice = L"Users\\anna\\Documents\\";
+  EXPECT_FALSE(PathExists(root_.Join(L"Users\\bob")));
+  EXPECT_FALSE(PathExists(root_.Join(L"Users\\alice")));
+#endif
+  EXPECT_EQ(Read(alice + L"notes [old].txt"), "notes");
+  EXPECT_EQ(Read(alice + L"deep\\er\\\u00e9t\u00e9.txt"), "summer");
+  EXPECT_EQ(Read(alice + L"empty.txt"), "");
+  EXPECT_EQ(Read(alice + L"big.bin"), big);
+}
+
+TEST_F(ToolDriver, CorruptStoreIsRefusedWithoutWritingAFile) {
+  ASSERT_EQ(RunAndWait(ScanCommandLine(program_), tools_), 0);
+  ASSERT_TRUE(RemoveFolderTree(root_.Join(L"Users")));
+  File store;
+  ASSERT_TRUE(store.Open(JoinPath(program_, kStoreName), OpenMode::ReadWrite));
+  char byte = 0;
+  ASSERT_EQ(store.Seek(store.Size() / 2, SeekFrom::Begin), store.Size() / 2);
+  ASSERT_EQ(store.Read(&byte, 1), 1);
+  byte = static_cast<char>(byte ^ 0x40);
+  ASSERT_GE(store.Seek(-1, SeekFrom::Current), 0);
+  ASSERT_TRUE(store.Write(&byte, 1));
+  store.Close();
+
+  ASSERT_EQ(RunAndWait(LoadCommandLine(program_, L""), tools_), 0);
+  bool opened = false;
+  EXPECT_EQ(ReadResult(JoinPath(program_, kLoadProgressName), opened), 1);
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(PathExists(root_.Join(L"Users")));
+}
+
+TEST_F(ToolDriver, MissingToolFailsWithTheMessage) {
+  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"scanstate") + kExe)));
+  EXPECT_EQ(RunAndWait(ScanCommandLine(program_), tools_), -1);
+  EXPECT_EQ(messages_, std::vector<std::wstring>{L"Failed to execute command!"});
+}
+
+// Receives the finished message the way an owner does.
+class Owner : public MessageTarget {
+ public:
+  int finished = 0;
+
+ protected:
+  std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override {
+    if (msg == kMsgToolFinished && w == 0 && l == 0) ++finished;
+    return 0;
+  }
+};
+
+TEST_F(ToolDriver, OwnerHearsTheEndEvenWhenTheToolIsMissing) {
+  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"loadstate") + kExe)));
+  Owner owner;
+  ToolRunner runner;
+  ToolThread thread;
+  ASSERT_TRUE(StartLoad(runner, thread, tools_, program_, L"", owner.Handle()));
+  EXPECT_TRUE(thread.Running());
+  EXPECT_TRUE(MessageLoop::RunUntil([&] { return owner.finished == 1; }, 20000));
+  thread.Finished();
+  EXPECT_FALSE(thread.Running());
+  EXPECT_EQ(CurrentFolder(), tools_);
+}
+
+TEST_F(ToolDriver, StopByNameEndsARunningTool) {
+  ScopedEnv slow("TRALVEX_STATETOOL_SLOW_MS", "60000");
+  Owner owner;
+  ToolRunner runner;
+  ToolThread thread;
+  ASSERT_TRUE(StartScan(runner, thread, tools_, program_, owner.Handle()));
+  // Stop once the tool has shown it is at work.
+  for (int i = 0; i < 2000 && !PathExists(JoinPath(program_, kScanProgressName)); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_TRUE(PathExists(JoinPath(program_, kScanProgressName)));
+  const auto before = std::chrono::steady_clock::now();
+  StopToolByName(std::wstring(L"scanstate") + L".exe");
+  EXPECT_TRUE(MessageLoop::RunUntil([&] { return owner.finished == 1; }, 20000));
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(30));
+  thread.Finished();
+  bool opened = false;
+  EXPECT_EQ(ReadResult(JoinPath(program_, kScanProgressName), opened), 1);
+}
+
+TEST_F(ToolDriver, WaitsForAChildTheToolLeftBehind) {
+  ScopedEnv child("TRALVEX_STATETOOL_CHILD_MS", "3000");
+  const auto before = std::chrono::steady_clock::now();
+  ASSERT_EQ(RunAndWait(ScanCommandLine(program_), tools_), 0);
+  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(2000));
+}
+
+}  // namespace
+}  // namespace tvx
