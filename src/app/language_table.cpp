@@ -76,12 +76,19 @@ bool LanguageTable::Prepare(std::wstring_view languageFolder, std::wstring_view 
   const LanguageFileNames files = LanguageFilesFor(languageId);
   iniPath_ = std::wstring(languageFolder) + std::wstring(files.languageFile);
   helpPath_ = std::wstring(helpFolder) + std::wstring(files.helpFile);
+  fallbackPath_ = std::wstring(languageFolder) + std::wstring(LanguageFilesFor(0).languageFile);
   return IsRefusedLanguage(languageId);
 }
 
 std::wstring LanguageTable::Lookup(std::wstring_view section, std::wstring_view key) const {
   if (iniPath_.empty()) return {};
-  return ini_.Read(iniPath_, section, key, kLanguageTextBuffer);
+  std::wstring text = ini_.Read(iniPath_, section, key, kLanguageTextBuffer);
+  // A language whose file is not installed (or lacks a text) reads English
+  // rather than showing the user an empty label or headline.
+  if (text.empty() && iniPath_ != fallbackPath_) {
+    text = ini_.Read(fallbackPath_, section, key, kLanguageTextBuffer);
+  }
+  return text;
 }
 
 std::wstring LanguageTable::GetText(LanguageKey key) const {

@@ -44,7 +44,8 @@ class LanguageTable {
   bool Prepare(std::wstring_view languageFolder, std::wstring_view helpFolder,
                std::uint16_t languageId);
 
-  // The text of a key; empty when the file, the section or the key is missing.
+  // The text of a key. When the language's file is missing or has no text for
+  // the key, the English file's text; empty when that has none either.
   std::wstring GetText(LanguageKey key) const;
   // The text of a MESSAGE key; the empty key gives empty text.
   std::wstring MessageText(MessageKey key) const;
@@ -62,6 +63,7 @@ class LanguageTable {
   const IniFile& ini_;
   std::wstring iniPath_;
   std::wstring helpPath_;
+  std::wstring fallbackPath_;  // the English file in the same folder
   std::uint16_t languageId_ = 0;
 };
 

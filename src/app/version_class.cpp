@@ -46,14 +46,4 @@ void ApplyOsObject(OsFacts& facts, const OsObject& object) {
   if (object.sku) facts.sku = *object.sku == 11 ? 5 : *object.sku;
 }
 
-const wchar_t* RefusalKey(Refusal refusal) {
-  switch (refusal) {
-    case Refusal::Starter: return L"STARTER";
-    case Refusal::Legacy: return L"XP";
-    case Refusal::Privilege: return L"PRIVILEGE";
-    case Refusal::None: return L"";
-  }
-  return L"";
-}
-
 }  // namespace tvx

@@ -48,8 +48,8 @@ bool OsQueryCounts(OsQueryStatus status);
 // Architecture and SKU of one object into the facts.
 void ApplyOsObject(OsFacts& facts, const OsObject& object);
 
+// Why start-up refuses to run, first match wins: a starter edition, a
+// legacy version, a user who is not an administrator.
 enum class Refusal { None, Starter, Legacy, Privilege };
-// MESSAGE key of a refusal's headline ("STARTER", "XP", "PRIVILEGE"); empty for None.
-const wchar_t* RefusalKey(Refusal refusal);
 
 }  // namespace tvx
