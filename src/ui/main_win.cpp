@@ -1,14 +1,17 @@
-// Entry point of Tralvex.exe.
+// Entry point of Tralvex.exe: start-up runs the wizard and the program ends
+// when it returns.
+#include "app/startup.h"
+#include "base/ini_file.h"
+#include "base/path.h"
 #include "base/win.h"
-#include "ui/wizard_frame_win.h"
+#include "platform/system_info.h"
+#include "ui/startup_host_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  tvx::WizardFrame frame(instance);
-  if (!frame.Create(showCommand)) return 1;
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  tvx::WindowsStartupHost host(instance, showCommand);
+  const auto system = tvx::MakeSystemInfo();
+  const auto ini = tvx::MakeIniFile();
+  tvx::CTralvexApp app(host, *system, *ini, tvx::ProgramFolder());
+  app.InitInstance();
+  return app.ExitInstance();
 }

@@ -1,0 +1,34 @@
+// The Windows side of start-up: common controls, Windows Sockets, GDI+, the
+// message face of refusals and the wizard window.
+#pragma once
+
+#include <cstdint>
+
+#include "app/startup.h"
+#include "base/win.h"
+#include "ui/plain_message_view_win.h"
+
+namespace tvx {
+
+class WindowsStartupHost final : public StartupHost {
+ public:
+  explicit WindowsStartupHost(HINSTANCE instance, int showCommand)
+      : instance_(instance), showCommand_(showCommand) {}
+  ~WindowsStartupHost() override;
+
+  void InitCommonControls() override;
+  bool InitSockets() override;
+  void StartGraphics() override;
+  void StopGraphics() override;
+  MessageView& Messages() override { return messages_; }
+  void RunWizard() override;
+
+ private:
+  HINSTANCE instance_;
+  int showCommand_;
+  bool socketsStarted_ = false;
+  ULONG_PTR gdiplusToken_ = 0;
+  PlainMessageView messages_;
+};
+
+}  // namespace tvx
