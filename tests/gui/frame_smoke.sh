@@ -4,7 +4,7 @@
 # request, not a kill).
 set -uo pipefail
 top=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
-source "$top/tests/gui/lib.sh"
+source "$top/tests/gui/common.bash"
 
 folder=$(make_program_folder frame)
 program=$(start_program "$folder")

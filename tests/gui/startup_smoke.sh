@@ -4,7 +4,7 @@
 # and a refused user-interface language shows its headline and writes nothing.
 set -uo pipefail
 top=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
-source "$top/tests/gui/lib.sh"
+source "$top/tests/gui/common.bash"
 fail() { echo "startup: $*"; wine taskkill /f /im Tralvex.exe >/dev/null 2>&1; exit 1; }
 
 folder=$(make_program_folder startup)

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <lm.h>
 
-NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR server, LPCWSTR user, DWORD level, LPBYTE* buffer) {
+__declspec(dllexport) NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR server, LPCWSTR user, DWORD level, LPBYTE* buffer) {
   (void)server;
   (void)user;
   if (!buffer) return ERROR_INVALID_PARAMETER;
@@ -19,7 +19,7 @@ NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR server, LPCWSTR user, DWORD level, 
   return NERR_Success;
 }
 
-NET_API_STATUS WINAPI NetApiBufferFree(LPVOID buffer) {
+__declspec(dllexport) NET_API_STATUS WINAPI NetApiBufferFree(LPVOID buffer) {
   if (buffer) HeapFree(GetProcessHeap(), 0, buffer);
   return NERR_Success;
 }
