@@ -1,0 +1,109 @@
+// Probe connects over Winsock: every probe socket is tied to one event
+// object for connect and write notifications, which also makes it
+// non-blocking, and the search waits on them with select.
+#include "platform/probe_network.h"
+
+#include "base/win.h"
+
+namespace tvx {
+namespace {
+
+class WinProbeSocket final : public ProbeSocket {
+ public:
+  explicit WinProbeSocket(SOCKET socket) : socket_(socket) {}
+  ~WinProbeSocket() override {
+    shutdown(socket_, SD_BOTH);
+    closesocket(socket_);
+  }
+  WinProbeSocket(const WinProbeSocket&) = delete;
+  WinProbeSocket& operator=(const WinProbeSocket&) = delete;
+
+  int PendingError() const override {
+    int error = 0;
+    int length = sizeof(error);
+    if (getsockopt(socket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
+      return WSAGetLastError();
+    }
+    return error;
+  }
+  SOCKET Get() const { return socket_; }
+
+ private:
+  SOCKET socket_;
+};
+
+// Lets the thread's own windows handle what has queued up while it waited.
+void HandleQueuedMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+class WinProbeSession final : public ProbeSession {
+ public:
+  explicit WinProbeSession(WSAEVENT event) : event_(event) {}
+  ~WinProbeSession() override {
+    WSACloseEvent(event_);
+    WSACleanup();
+  }
+  WinProbeSession(const WinProbeSession&) = delete;
+  WinProbeSession& operator=(const WinProbeSession&) = delete;
+
+  ProbeStart StartConnect(std::uint32_t address, unsigned port, std::unique_ptr<ProbeSocket>& socket) override {
+    const SOCKET raw = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (raw == INVALID_SOCKET) return ProbeStart::SetupFailed;
+    auto owned = std::make_unique<WinProbeSocket>(raw);
+    if (WSAEventSelect(raw, event_, FD_CONNECT | FD_WRITE) != 0) return ProbeStart::SetupFailed;
+    sockaddr_in target = {};
+    target.sin_family = AF_INET;
+    target.sin_port = htons(static_cast<u_short>(port));
+    target.sin_addr.s_addr = htonl(address);
+    if (connect(raw, reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != 0 &&
+        WSAGetLastError() == WSAEINPROGRESS) {
+      return ProbeStart::AlreadyInProgress;
+    }
+    socket = std::move(owned);
+    return ProbeStart::Started;
+  }
+
+  bool WaitWritable(const std::vector<ProbeSocket*>& sockets, std::uint32_t microseconds,
+                    std::vector<bool>& writable) override {
+    writable.assign(sockets.size(), false);
+    fd_set set;
+    FD_ZERO(&set);
+    for (ProbeSocket* socket : sockets) FD_SET(static_cast<WinProbeSocket*>(socket)->Get(), &set);
+    timeval limit = {static_cast<long>(microseconds / 1000000), static_cast<long>(microseconds % 1000000)};
+    const int ready = select(0, nullptr, &set, nullptr, &limit);
+    HandleQueuedMessages();
+    if (ready == SOCKET_ERROR) return false;
+    for (std::size_t i = 0; i < sockets.size(); ++i) {
+      writable[i] = FD_ISSET(static_cast<WinProbeSocket*>(sockets[i])->Get(), &set) != 0;
+    }
+    return true;
+  }
+
+ private:
+  WSAEVENT event_;
+};
+
+class WinProbeNetwork final : public ProbeNetwork {
+ public:
+  std::unique_ptr<ProbeSession> Open() override {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 0), &data) != 0) return nullptr;
+    const WSAEVENT event = WSACreateEvent();
+    if (event == WSA_INVALID_EVENT) {
+      WSACleanup();
+      return nullptr;
+    }
+    return std::make_unique<WinProbeSession>(event);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ProbeNetwork> MakeProbeNetwork() { return std::make_unique<WinProbeNetwork>(); }
+
+}  // namespace tvx
