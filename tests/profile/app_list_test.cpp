@@ -37,9 +37,7 @@ TEST(AppList, SuiteVersionPrefixEndsAfterTheSecondDot) {
     const wchar_t* version;
     const wchar_t* prefix;
   } rows[] = {
-      {L"14.0.8117.0416", L"14.0."}, {L"15.4.3502", L"15.4."}, {L"14.5", L"14."},
-      {L"14", L""},                 {L"", L""},               {L"1..2", L"1.."},
-      {L".5.6", L".5."},
+      {L"14.0.8117.0416", L"14.0."}, {L"14.5", L"14."}, {L"14", L""}, {L".5.6", L".5."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.version));
@@ -86,8 +84,8 @@ TEST(AppList, FileIsUtf16WithByteOrderMark) {
   FakeUninstallRegistry registry;
   registry.Add(L"a", L"Caf\u00e9 \u65e5\u672c");
   registry.Add(L"b", L"Sound Mixer");
-  ASSERT_TRUE(BuildAppList(registry, path));
   std::string bytes;
+  ASSERT_TRUE(BuildAppList(registry, path));
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(bytes, "\xFF\xFE" + ToUtf16Le(L"Caf\u00e9 \u65e5\u672c\r\nSound Mixer\r\n"));
 
@@ -95,12 +93,7 @@ TEST(AppList, FileIsUtf16WithByteOrderMark) {
   ASSERT_TRUE(BuildAppList(empty, path));
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(bytes, std::string("\xFF\xFE", 2));
-}
-
-TEST(AppList, ReportsAFileThatCannotBeCreated) {
-  ScratchFolder folder;
-  FakeUninstallRegistry registry;
-  EXPECT_FALSE(BuildAppList(registry, folder.Join(L"no such folder\\Applist.ini")));
+  EXPECT_FALSE(BuildAppList(empty, folder.Join(L"no such folder\\Applist.ini")));
 }
 
 }  // namespace

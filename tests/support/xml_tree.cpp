@@ -1,136 +1,73 @@
 #include "support/xml_tree.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
-
 #include "base/text.h"
 #include "statetool/xml_text.h"
 
 namespace tvx {
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }
 
-bool IsAllBlank(std::wstring_view text) { return std::all_of(text.begin(), text.end(), IsBlank); }
-
-class TreeWriter {
- public:
-  explicit TreeWriter(std::wstring_view text) : text_(text) {}
-
-  std::string Run() {
-    while (pos_ < text_.size() && error_.empty()) Step();
-    if (error_.empty() && depth_ != 0) error_ = "unclosed element";
-    if (!error_.empty()) return "not well-formed: " + error_;
-    return ToUtf8(out_);
+// "name  a='1' b = \"x\"" as "name a=\"1\" b=\"x\"".
+std::wstring TagLine(std::wstring_view tag) {
+  std::size_t i = 0;
+  while (i < tag.size() && !IsBlank(tag[i])) ++i;
+  std::wstring line(tag.substr(0, i));
+  for (std::size_t eq; (eq = tag.find(L'=', i)) != std::wstring_view::npos;) {
+    std::size_t start = i;
+    while (start < eq && IsBlank(tag[start])) ++start;
+    std::size_t end = eq;
+    while (end > start && IsBlank(tag[end - 1])) --end;
+    const std::size_t open = tag.find_first_of(L"\"'", eq);
+    const std::size_t close = tag.find(tag[open], open + 1);
+    line += L" " + std::wstring(tag.substr(start, end - start)) + L"=\"" +
+            DecodeEntities(tag.substr(open + 1, close - open - 1)) + L"\"";
+    i = close + 1;
   }
-
- private:
-  void Step() {
-    const std::size_t lt = text_.find(L'<', pos_);
-    Text(text_.substr(pos_, lt == std::wstring_view::npos ? std::wstring_view::npos : lt - pos_));
-    if (lt == std::wstring_view::npos) {
-      pos_ = text_.size();
-      return;
-    }
-    pos_ = lt;
-    const std::wstring_view rest = text_.substr(pos_);
-    if (rest.starts_with(L"<?")) return Skip(L"?>");
-    if (rest.starts_with(L"<!--")) return Skip(L"-->");
-    if (rest.starts_with(L"<![CDATA[")) {
-      const std::size_t end = text_.find(L"]]>", pos_);
-      if (end == std::wstring_view::npos) return Fail("unfinished section");
-      Line(L"\"" + std::wstring(text_.substr(pos_ + 9, end - pos_ - 9)) + L"\"");
-      pos_ = end + 3;
-      return;
-    }
-    if (rest.starts_with(L"<!")) return Skip(L">");
-    if (rest.starts_with(L"</")) {
-      const std::size_t end = text_.find(L'>', pos_);
-      if (end == std::wstring_view::npos || depth_ == 0) return Fail("stray end tag");
-      --depth_;
-      pos_ = end + 1;
-      return;
-    }
-    Element();
-  }
-
-  void Element() {
-    std::size_t i = pos_ + 1;
-    const std::size_t nameStart = i;
-    while (i < text_.size() && !IsBlank(text_[i]) && text_[i] != L'>' && text_[i] != L'/') ++i;
-    std::wstring line = L"<" + std::wstring(text_.substr(nameStart, i - nameStart));
-    std::vector<std::pair<std::wstring, std::wstring>> attributes;
-    bool empty = false;
-    for (;;) {
-      while (i < text_.size() && IsBlank(text_[i])) ++i;
-      if (i >= text_.size()) return Fail("unfinished tag");
-      if (text_[i] == L'>') break;
-      if (text_[i] == L'/') {
-        empty = true;
-        ++i;
-        continue;
-      }
-      const std::size_t eq = text_.find(L'=', i);
-      if (eq == std::wstring_view::npos || eq + 1 >= text_.size()) return Fail("bad attribute");
-      std::wstring name(text_.substr(i, eq - i));
-      while (!name.empty() && IsBlank(name.back())) name.pop_back();
-      std::size_t q = eq + 1;
-      while (q < text_.size() && IsBlank(text_[q])) ++q;
-      const std::size_t close = q < text_.size() ? text_.find(text_[q], q + 1) : std::wstring_view::npos;
-      if (close == std::wstring_view::npos) return Fail("unfinished attribute");
-      attributes.emplace_back(name, DecodeEntities(text_.substr(q + 1, close - q - 1)));
-      i = close + 1;
-    }
-    std::sort(attributes.begin(), attributes.end());
-    for (const auto& [name, value] : attributes) line += L" " + name + L"=\"" + value + L"\"";
-    Line(line + L">");
-    if (!empty) ++depth_;
-    pos_ = i + 1;
-  }
-
-  void Text(std::wstring_view text) {
-    if (text.empty() || IsAllBlank(text)) return;
-    if (depth_ == 0) return Fail("text outside the document element");
-    Line(L"\"" + DecodeEntities(text) + L"\"");
-  }
-
-  void Skip(std::wstring_view end) {
-    const std::size_t at = text_.find(end, pos_);
-    if (at == std::wstring_view::npos) return Fail("unfinished markup");
-    pos_ = at + end.size();
-  }
-
-  void Line(const std::wstring& line) {
-    out_ += std::wstring(depth_ * 2, L' ') + line + L"\n";
-  }
-
-  void Fail(const char* why) { error_ = why; }
-
-  std::wstring_view text_;
-  std::size_t pos_ = 0;
-  std::size_t depth_ = 0;
-  std::wstring out_;
-  std::string error_;
-};
+  return line;
+}
 
 }  // namespace
 
 std::string XmlTree(std::string_view bytes) {
-  // Line ends as a parser hands them on: CR LF and a lone CR become LF.
-  const std::wstring raw = DecodeXmlBytes(bytes);
   std::wstring text;
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] != L'\r') {
-      text += raw[i];
-      continue;
-    }
-    text += L'\n';
-    if (i + 1 < raw.size() && raw[i + 1] == L'\n') ++i;
+  for (const wchar_t c : DecodeXmlBytes(bytes)) {
+    if (c == L'\n' && !text.empty() && text.back() == L'\r') text.pop_back();
+    if (c != L'\uFEFF' || !text.empty()) text += c;
   }
-  std::wstring_view view = text;
-  if (view.starts_with(L"\uFEFF")) view.remove_prefix(1);
-  return TreeWriter(view).Run();
+  for (wchar_t& c : text) c = c == L'\r' ? L'\n' : c;
+  std::wstring tree;
+  std::size_t depth = 0;
+  const auto line = [&](const std::wstring& content) {
+    tree += std::wstring(depth * 2, L' ') + content + L"\n";
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t lt = text.find(L'<', i);
+    const std::wstring_view between = std::wstring_view(text).substr(i, lt - i);
+    for (const wchar_t c : between) {
+      if (IsBlank(c)) continue;
+      line(L"\"" + DecodeEntities(between) + L"\"");
+      break;
+    }
+    if (lt == std::wstring::npos) break;
+    if (text.compare(lt, 4, L"<!--") == 0) {
+      i = text.find(L"-->", lt) + 3;
+    } else if (text.compare(lt, 2, L"<?") == 0) {
+      i = text.find(L"?>", lt) + 2;
+    } else if (text.compare(lt, 2, L"</") == 0) {
+      --depth;
+      i = text.find(L'>', lt) + 1;
+    } else {
+      const std::size_t gt = text.find(L'>', lt);
+      std::wstring_view tag = std::wstring_view(text).substr(lt + 1, gt - lt - 1);
+      const bool empty = tag.ends_with(L'/');
+      if (empty) tag.remove_suffix(1);
+      line(L"<" + TagLine(tag) + L">");
+      if (!empty) ++depth;
+      i = gt + 1;
+    }
+  }
+  return ToUtf8(tree);
 }
 
 }  // namespace tvx

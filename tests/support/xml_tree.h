@@ -1,7 +1,7 @@
 // An XML file as a tree of text, one line per element and text node, for
-// comparing what two XML components wrote: the declaration, comments and
-// whitespace-only text are left out, attributes are sorted, entities and
-// character references are decoded, and text is shown in quotes.
+// comparing what two XML components wrote: declarations, comments and
+// whitespace-only text are left out, line ends read as a parser reads them,
+// attribute values and text are decoded. Enough for the rule files.
 #pragma once
 
 #include <string>
@@ -9,7 +9,6 @@
 
 namespace tvx {
 
-// The tree of the file's bytes as UTF-8 lines, or "not well-formed: ..."
 std::string XmlTree(std::string_view bytes);
 
 }  // namespace tvx
