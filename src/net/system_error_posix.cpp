@@ -1,0 +1,9 @@
+#include <cerrno>
+
+#include "net/system_error.h"
+
+namespace tvx {
+
+int LastSystemError() { return errno; }
+
+}  // namespace tvx
