@@ -1,0 +1,88 @@
+#include "net/file_client_sock.h"
+
+#include "app/activity_log.h"
+#include "base/debug_output.h"
+#include "base/path.h"
+#include "net/connection_end.h"
+#include "net/net_messages.h"
+
+namespace tvx {
+namespace {
+
+constexpr unsigned kReadEvents = kFdRead | kFdWrite | kFdConnect | kFdClose;
+
+}  // namespace
+
+CFileClientSock::CFileClientSock() : writer_(ProgramFolder(), 0) {}
+
+CFileClientSock::~CFileClientSock() { *alive_ = false; }
+
+void CFileClientSock::SetOwner(TargetHandle owner, TargetHandle wizard) {
+  owner_ = owner;
+  wizard_ = wizard;
+}
+
+void CFileClientSock::SetReceiveFolder(const std::wstring& programFolder, std::int32_t archCode) {
+  writer_ = ReceivedFileWriter(programFolder, archCode);
+}
+
+void CFileClientSock::Finalize() {
+  ShutDownConnection(*this);
+  writer_.Close();
+  receiver_.Reset();
+}
+
+void CFileClientSock::OnReceive(int /*error*/) {
+  Select(0);
+  const std::shared_ptr<bool> alive = alive_;
+  const int got = Receive(buffer_.data(), receiver_.Wanted());
+  if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
+  // One Feed takes it all (the receive asked for no more than wanted); the
+  // loop only guards against a handler that ended the connection meanwhile.
+  std::size_t used = 0;
+  while (got > 0 && used < static_cast<std::size_t>(got) && *alive && IsOpen())
+    used += receiver_.Feed(buffer_.data() + used, static_cast<std::size_t>(got) - used);
+  if (!*alive) return;
+  if (receiver_.Failed()) ShutDownConnection(*this);
+  if (IsOpen()) Select(kReadEvents);
+}
+
+void CFileClientSock::OnClose(int error) {
+  Log(L"Server Socket Closed: " + std::to_wstring(error));
+  writer_.Close();
+  receiver_.Reset();
+  // The owner may finalize or re-create the connection: nothing after this.
+  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
+}
+
+std::int64_t CFileClientSock::OpenFile(ReceivedFile file, std::uint64_t offset) {
+  return writer_.Open(file, offset);
+}
+
+std::string CFileClientSock::ReadBack(std::uint64_t offset, std::size_t length) {
+  return writer_.ReadBack(offset, length);
+}
+
+bool CFileClientSock::WriteFile(const char* data, std::size_t length) { return writer_.Write(data, length); }
+
+void CFileClientSock::CloseFile() { writer_.Close(); }
+
+void CFileClientSock::DiscardStore() { writer_.DiscardStore(); }
+
+void CFileClientSock::Dispatch(int step, const CommandHeader& header) {
+  value_ = header.value;
+  owner_.Send(kMsgCommandStep, static_cast<WParam>(step), reinterpret_cast<LParam>(&value_));
+}
+
+void CFileClientSock::Fail(int code) {
+  // Posted: the receiver is still on the stack, and the connection is ended
+  // right after it returns.
+  owner_.Post(kMsgConnectionEnd, static_cast<WParam>(code), 0);
+}
+
+void CFileClientSock::Log(std::wstring_view line) {
+  WriteLog(line);
+  DebugOut(line);
+}
+
+}  // namespace tvx

@@ -1,0 +1,81 @@
+#include "net/file_server_sock.h"
+
+#include <array>
+
+#include "app/activity_log.h"
+#include "base/debug_output.h"
+#include "net/connection_end.h"
+#include "net/net_messages.h"
+
+namespace tvx {
+namespace {
+
+constexpr unsigned kReadEvents = kFdRead | kFdWrite | kFdConnect | kFdClose;
+
+void Log(const std::wstring& line) {
+  WriteLog(line);
+  DebugOut(line);
+}
+
+}  // namespace
+
+CFileServerSock::~CFileServerSock() { *alive_ = false; }
+
+void CFileServerSock::SetOwner(TargetHandle owner, TargetHandle wizard) {
+  owner_ = owner;
+  wizard_ = wizard;
+}
+
+void CFileServerSock::OnReceive(int /*error*/) {
+  Select(0);
+  const std::shared_ptr<bool> alive = alive_;
+  std::array<char, kHeaderBytes> buffer;
+  const int got = Receive(buffer.data(), block_.Missing());
+  if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
+  if (got > 0) {
+    block_.Feed(buffer.data(), static_cast<std::size_t>(got));
+    if (block_.Complete()) OnHeader();
+  }
+  if (*alive && IsOpen()) Select(kReadEvents);
+}
+
+void CFileServerSock::OnHeader() {
+  Log(L"Server: GetDataHeaderInfo");
+  header_ = block_.Take();
+  Log(L"Gettin Header: " + header_.command + L", " + header_.name + L", " + std::to_wstring(header_.size) + L", " +
+      std::to_wstring(header_.value));
+  const std::shared_ptr<bool> alive = alive_;
+  if (const int step = SendingPcStep(header_.command); step != 0)
+    owner_.Send(kMsgCommandStep, static_cast<WParam>(step), reinterpret_cast<LParam>(this));
+  if (*alive) header_ = CommandHeader();
+}
+
+void CFileServerSock::OnClose(int error) {
+  Log(L"Request: Client Socket OnClose " + std::to_wstring(error));
+  // The owner may delete this socket: nothing after this.
+  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
+}
+
+CFileListenSock::~CFileListenSock() { *alive_ = false; }
+
+void CFileListenSock::SetOwner(TargetHandle owner, TargetHandle wizard) {
+  owner_ = owner;
+  wizard_ = wizard;
+}
+
+void CFileListenSock::OnAccept(int /*error*/) {
+  auto connection = std::make_unique<CFileServerSock>();
+  connection->SetOwner(owner_, wizard_);
+  if (!Accept(*connection)) {
+    Log(L"Server Socket Accept fail Error: " + std::to_wstring(LastError()));
+    return;
+  }
+  accepted_ = std::move(connection);
+  const std::shared_ptr<bool> alive = alive_;
+  owner_.Send(kMsgAccepted, 0, reinterpret_cast<LParam>(this));
+  if (!*alive || !accepted_) return;
+  ShutDownConnection(*accepted_);
+  accepted_.reset();
+}
+
+}  // namespace tvx
