@@ -11,6 +11,7 @@
 #include "base/debug_output.h"
 #include "base/path.h"
 #include "base/plain_message.h"
+#include "platform/native_system_info_win.h"
 
 namespace tvx {
 namespace {
@@ -154,13 +155,7 @@ int StopToolByName(const std::wstring& executableName) {
 }
 
 std::int32_t NativeArchCode() {
-  SYSTEM_INFO system{};
-  using NativeInfoFn = void(WINAPI*)(SYSTEM_INFO*);
-  auto native = reinterpret_cast<NativeInfoFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetNativeSystemInfo")));
-  if (native) native(&system);
-  else GetSystemInfo(&system);
-  return system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ? 8 : 7;
+  return ReadNativeSystemInfo().wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ? 8 : 7;
 }
 
 }  // namespace tvx

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/com_ptr_win.h"
+#include "platform/native_system_info_win.h"
 
 namespace tvx {
 namespace {
@@ -44,12 +45,7 @@ class WindowsSystemInfo final : public SystemInfo {
       return record;
     }
     // Older systems: the basic record is all there is.
-    SYSTEM_INFO system{};
-    using NativeInfoFn = void(WINAPI*)(SYSTEM_INFO*);
-    auto native = reinterpret_cast<NativeInfoFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetNativeSystemInfo")));
-    if (native) native(&system);
-    else GetSystemInfo(&system);
+    ReadNativeSystemInfo();
     OSVERSIONINFOW basic{};
     basic.dwOSVersionInfoSize = sizeof(basic);
     if (GetVersionExW(&basic)) {
