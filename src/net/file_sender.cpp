@@ -7,7 +7,7 @@
 #include "base/file.h"
 #include "base/text.h"
 #include "net/protocol.h"
-#include "net/system_error.h"
+#include "platform/system_error.h"
 
 namespace tvx {
 namespace {
@@ -44,7 +44,7 @@ bool SendBlocks(SendChannel& channel, File& file, std::int64_t position, std::in
     const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(size - position, kSendBlockBytes));
     block.clear();
     if (file.Seek(position, SeekFrom::Begin) < 0 || !ReadOnto(file, block, chunk)) {
-      LogError(listener, L"TransmitFile2", LastSystemError());
+      LogError(listener, L"TransmitFile2", SystemErrorCode());
       return false;
     }
     if (!channel.Send(block.data(), block.size())) {
@@ -65,7 +65,7 @@ bool SendFirstCall(SendChannel& channel, File& file, const std::wstring& text, s
                    std::size_t first, SendListener& listener) {
   std::string call = EncodeHeader(text);
   if (first > 0 && (file.Seek(offset, SeekFrom::Begin) < 0 || !ReadOnto(file, call, first))) {
-    LogError(listener, L"TransmitFile1", LastSystemError());
+    LogError(listener, L"TransmitFile1", SystemErrorCode());
     return false;
   }
   if (!channel.Send(call.data(), call.size())) {
@@ -99,7 +99,7 @@ SendOutcome SendCommand(SendChannel& channel, std::wstring_view command, const s
   std::int64_t size = -1;
   if (file.Open(path, OpenMode::Read)) size = file.Size();
   if (size < 0) {
-    const std::wstring line = L"Failed to open file: " + std::to_wstring(LastSystemError());
+    const std::wstring line = L"Failed to open file: " + std::to_wstring(SystemErrorCode());
     listener.Log(line);
     DebugOut(line);
     listener.OnOpenFailed();

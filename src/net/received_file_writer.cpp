@@ -4,7 +4,7 @@
 #include "base/debug_output.h"
 #include "base/path.h"
 #include "engine/tool_runner.h"
-#include "net/system_error.h"
+#include "platform/system_error.h"
 
 namespace tvx {
 
@@ -25,7 +25,7 @@ std::int64_t ReceivedFileWriter::Open(ReceivedFile file, std::uint64_t offset) {
                              file_.Seek(static_cast<std::int64_t>(offset), SeekFrom::Begin) >= 0);
   }
   if (!opened) {
-    const std::wstring line = L"File Creation Fail:" + std::to_wstring(LastSystemError());
+    const std::wstring line = L"File Creation Fail:" + std::to_wstring(SystemErrorCode());
     WriteLog(line);
     DebugOut(line);
     file_.Close();

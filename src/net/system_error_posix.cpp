@@ -1,9 +1,0 @@
-#include <cerrno>
-
-#include "net/system_error.h"
-
-namespace tvx {
-
-int LastSystemError() { return errno; }
-
-}  // namespace tvx

@@ -1,9 +1,0 @@
-#include "net/system_error.h"
-
-#include "base/win.h"
-
-namespace tvx {
-
-int LastSystemError() { return static_cast<int>(GetLastError()); }
-
-}  // namespace tvx
