@@ -1,5 +1,5 @@
 // A receive sink that keeps the received files in memory and records every
-// command, failure and store discard, for tests and fuzzing of the receiver.
+// command and failure, for tests of the receiver.
 #pragma once
 
 #include <algorithm>
@@ -24,9 +24,7 @@ class FakeReceiveSink final : public ReceiveSink {
   std::vector<int> failures;
   std::vector<std::wstring> log;
   std::vector<ReceivedFile> opened;  // every open, in order
-  int discards = 0;
-  int closes = 0;
-  bool refuseOpen = false;         // the file cannot be created
+  bool refuseOpen = false;                 // no file can be created
   std::size_t failWritesAfter = SIZE_MAX;  // bytes that can be written in all
 
   bool IsOpen() const { return open_; }
@@ -61,14 +59,8 @@ class FakeReceiveSink final : public ReceiveSink {
     return true;
   }
 
-  void CloseFile() override {
-    if (open_) ++closes;
-    open_ = false;
-  }
-  void DiscardStore() override {
-    ++discards;
-    files.erase(ReceivedFile::kStore);
-  }
+  void CloseFile() override { open_ = false; }
+  void DiscardStore() override { files.erase(ReceivedFile::kStore); }
   void Dispatch(int step, const CommandHeader& header) override { steps.push_back({step, header}); }
   void Fail(int code) override { failures.push_back(code); }
   void Log(std::wstring_view line) override { log.emplace_back(line); }

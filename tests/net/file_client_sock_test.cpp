@@ -15,14 +15,11 @@
 
 #include "app/os_facts.h"
 #include "base/file.h"
-#include "base/message_loop.h"
 #include "base/path.h"
 #include "fakes/recording_target.h"
 #include "fakes/sandbox_root.h"
 #include "net/file_sender.h"
 #include "net/file_server_sock.h"
-#include "net/net_messages.h"
-#include "net/protocol.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {
@@ -30,34 +27,29 @@ namespace {
 
 // Loopback only, on ports the system hands out.
 const std::wstring kLoopback = L"127.0.0.1";
-constexpr int kPatienceMs = 30000;
 
-bool Pump(const std::function<bool()>& done) { return MessageLoop::RunUntil(done, kPatienceMs); }
+bool Pump(const std::function<bool()>& done) { return MessageLoop::RunUntil(done, 30000); }
 
 std::string Noise(std::size_t length, std::uint32_t seed) {
   std::string bytes(length, '\0');
-  for (char& byte : bytes) {
-    seed = seed * 1103515245u + 12345u;
-    byte = static_cast<char>(seed >> 24);
-  }
+  for (char& byte : bytes) byte = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
   return bytes;
 }
 
-std::string Header(const wchar_t* command, const std::wstring& name, std::int64_t size, std::int64_t value = 0) {
-  return EncodeHeader(CommandHeader{command, name, size, value});
-}
+using Steps = std::vector<std::pair<int, std::int64_t>>;  // step code and the value it pointed to
 
 // The receiving PC: a program folder in a sandbox, and its connection socket
-// with the controller and wizard it reports to.
+// with the controller it reports to.
 struct ReceivingPc {
   SandboxRoot sandbox;
   std::wstring folder = sandbox.Join(L"Tralvex");
   RecordingTarget owner, wizard;
   CFileClientSock client;
-  std::vector<std::pair<int, std::int64_t>> steps;  // step code and the value it pointed to
+  Steps steps;
 
   ReceivingPc() {
     MakeFolderPath(JoinPath(folder, L"x64"));
+    MakeFolderPath(JoinPath(folder, L"USMT"));
     client.SetOwner(owner.Handle(), wizard.Handle());
     client.SetReceiveFolder(folder, kArch64);
     owner.onMessage = [this](unsigned msg, WParam w, LParam l) {
@@ -65,12 +57,13 @@ struct ReceivingPc {
     };
   }
   std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgConnectionEnd); }
-  std::string Read(const std::wstring& name) const {
+  std::wstring Path(const wchar_t* name) const { return JoinPath(folder, name); }
+  std::string Read(const wchar_t* name) const {
     std::string bytes;
-    ReadWholeFile(JoinPath(folder, name), bytes);
+    ReadWholeFile(Path(name), bytes);
     return bytes;
   }
-  // Every file in the sandbox with its content, read past the program's file layer.
+  // Every file and folder in the sandbox, read past the program's file layer.
   std::map<std::string, std::string> Listing() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(sandbox.HostPath())) {
@@ -82,46 +75,15 @@ struct ReceivingPc {
   }
 };
 
-// A bare socket for the sending PC's end, to put any bytes on the wire.
-class RawSocket : public AsyncSocket {
- public:
-  int closes = 0;
-  std::function<void()> onAccept;
-
- protected:
-  void OnAccept(int) override {
-    if (onAccept) onAccept();
-  }
-  void OnReceive(int) override {
-    char drop[512];
-    Receive(drop, sizeof drop);
-  }
-  void OnClose(int) override { ++closes; }
-};
-
-struct RawLink {
-  RawSocket listener, peer;
-
-  bool Open(CFileClientSock& client) {
-    bool accepted = false;
-    listener.onAccept = [&] { accepted = listener.Accept(peer); };
-    if (!listener.Create(0, kLoopback) || !listener.Listen() || !client.Create(0, kLoopback)) return false;
-    if (!client.Connect(kLoopback, listener.LocalPort()) && AsyncSocket::LastError() != kSockWouldBlock)
-      return false;
-    const bool done = Pump([&] { return accepted; });
-    listener.onAccept = nullptr;
-    return done;
-  }
-};
-
-// The sending PC's real sockets, with its send running on a worker thread.
+// The sending PC's end, with its real sockets; tests may also put any bytes
+// on the wire through its connection.
 struct SendingPc {
   ScratchFolder folder;
   RecordingTarget owner;
   CFileListenSock listener;
   std::unique_ptr<CFileServerSock> connection;
 
-  bool Open(CFileClientSock& client) {
+  bool Connect(AsyncSocket& client) {
     owner.onMessage = [this](unsigned msg, WParam, LParam) {
       if (msg == kMsgAccepted) connection = listener.TakeAccepted();
     };
@@ -130,6 +92,17 @@ struct SendingPc {
     if (!client.Connect(kLoopback, listener.LocalPort()) && AsyncSocket::LastError() != kSockWouldBlock)
       return false;
     return Pump([&] { return connection != nullptr; });
+  }
+  // Runs `send` on a send thread and pumps until `done`.
+  bool Run(const std::function<void(SendChannel&)>& send, const std::function<bool()>& done) {
+    std::thread sendThread([&] {
+      SocketChannel channel(*connection);
+      send(channel);
+    });
+    const bool arrived = Pump(done);
+    if (!arrived) connection->Close();  // a stuck send gives up once its socket is closed
+    sendThread.join();
+    return arrived;
   }
 };
 
@@ -143,7 +116,7 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
   };
   const Row rows[] = {
       {kCmdCheck, L"..\\..\\evil.txt", 10, 0, kEndConnectionFailure},
-      {kCmdCheck, L"@ABSOLUTE@", 10, 0, kEndConnectionFailure},  // a path inside the sandbox
+      {kCmdCheck, L"<absolute>", 10, 0, kEndConnectionFailure},
       {kCmdFinishCopy, L"CON", 10, 0, kEndConnectionFailure},
       {kCmdDataInfo, L"Tralvex_64.xml", 10, 0, kEndConnectionFailure},
       {kCmdCheck, L"PCInfo.txt", -10, 0, kEndConnectionFailure},
@@ -152,19 +125,19 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
   };
   for (const Row& row : rows) {
     ReceivingPc pc;
-    const std::wstring name = row.name == L"@ABSOLUTE@" ? pc.sandbox.Join(L"evil.txt") : row.name;
+    const std::wstring name = row.name == L"<absolute>" ? pc.sandbox.Join(L"evil.txt") : row.name;
     SCOPED_TRACE(testing::PrintToString(std::wstring(row.command) + L" " + name + L" " + std::to_wstring(row.size)));
-    ASSERT_TRUE(WriteWholeFile(JoinPath(pc.folder, L"PCInfo.txt"), "this PC's own profile"));
+    ASSERT_TRUE(WriteWholeFile(pc.Path(L"PCInfo.txt"), "this PC's own profile"));
     const auto before = pc.Listing();
 
-    RawLink link;
-    ASSERT_TRUE(link.Open(pc.client));
-    const std::string bytes = Header(row.command, name, row.size, row.value) + "0123456789";
-    ASSERT_TRUE(link.peer.SendAll(bytes.data(), bytes.size()));
-    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && link.peer.closes > 0; }));
+    SendingPc sender;
+    ASSERT_TRUE(sender.Connect(pc.client));
+    const std::string bytes = EncodeHeader(CommandHeader{row.command, name, row.size, row.value}) + "0123456789";
+    ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));
+    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgConnectionEnd) > 0; }))
+        << "both ends see the connection end";
 
     EXPECT_EQ(pc.Endings(), std::vector<WParam>{row.code});
-    EXPECT_FALSE(pc.client.IsOpen()) << "the socket ends the connection itself";
     EXPECT_TRUE(pc.steps.empty());
     EXPECT_EQ(pc.Listing(), before);
   }
@@ -172,116 +145,84 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
 
 TEST(FileClientSock, CarriesFilesOfMegabytesIntactOverLoopback) {
   ReceivingPc pc;
+  ASSERT_TRUE(WriteWholeFile(pc.Path(L"USMT\\USMT.MIG"), "an earlier, partial store"));
+  ASSERT_TRUE(WriteWholeFile(pc.Path(L"progress_load.txt"), "an earlier apply"));
   SendingPc sender;
   const std::string profile = Noise(3000, 1);
   const std::string store = Noise((6 << 20) + 12345, 2);
   ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"PCInfo.txt"), profile));
-  ASSERT_TRUE(MakeFolder(sender.folder.Join(L"USMT")));
-  ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"USMT\\USMT.MIG"), store));
-  ASSERT_TRUE(sender.Open(pc.client));
+  ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"USMT.MIG"), store));
+  ASSERT_TRUE(sender.Connect(pc.client));
 
-  SendOutcome outcomes[3] = {};
-  std::thread sendThread([&] {
-    SocketChannel channel(*sender.connection);
-    SendListener quiet;
-    outcomes[0] = SendCommand(channel, kCmdConnect, kNoFileName, 0, quiet);
-    outcomes[1] = SendCommand(channel, kCmdCheck, sender.folder.Join(L"PCInfo.txt"), 0, quiet);
-    outcomes[2] = SendCommand(channel, kCmdCopy, sender.folder.Join(L"USMT\\USMT.MIG"), 0, quiet);
-  });
-  const bool arrived = Pump([&] { return pc.steps.size() == 3 || !pc.Endings().empty(); });
-  if (!arrived) sender.connection->Close();  // a stuck send gives up once its socket is closed
-  sendThread.join();
-  ASSERT_TRUE(arrived);
+  std::vector<SendOutcome> outcomes;
+  ASSERT_TRUE(sender.Run(
+      [&](SendChannel& channel) {
+        SendListener log;
+        outcomes.push_back(SendCommand(channel, kCmdCheck, sender.folder.Join(L"PCInfo.txt"), 0, log));
+        outcomes.push_back(SendCommand(channel, kCmdFinishScan, kNewStoreName, 777, log));
+        outcomes.push_back(SendCommand(channel, kCmdCopy, sender.folder.Join(L"USMT.MIG"), 0, log));
+      },
+      [&] { return pc.steps.size() == 3 || !pc.Endings().empty(); }));
 
-  EXPECT_EQ(outcomes[0], SendOutcome::kHeaderSent);
-  EXPECT_EQ(outcomes[1], SendOutcome::kFileSent);
-  EXPECT_EQ(outcomes[2], SendOutcome::kFileSent);
-  EXPECT_EQ(pc.steps, (std::vector<std::pair<int, std::int64_t>>{{kStepInit, 0}, {kStepCheck, 0}, {kStepFinishCopy, 0}}));
-  EXPECT_TRUE(pc.Endings().empty());
+  EXPECT_EQ(outcomes, (std::vector<SendOutcome>{SendOutcome::kFileSent, SendOutcome::kHeaderSent,
+                                                SendOutcome::kFileSent}));
+  EXPECT_EQ(pc.steps, (Steps{{kStepCheck, 0}, {kStepFinishScan, 777}, {kStepFinishCopy, 0}}));
   EXPECT_TRUE(pc.Read(L"PCInfo.txt") == profile);
   EXPECT_TRUE(pc.Read(L"USMT\\USMT.MIG") == store);
+  EXPECT_FALSE(PathExists(pc.Path(L"progress_load.txt"))) << "a fresh capture clears the old apply";
 }
 
 TEST(FileClientSock, ResumedReceiveAppendsOnlyToTheSameStore) {
-  struct Row {
-    const char* what;
-    bool localDiffers;
-  };
-  const Row rows[] = {{"same store", false}, {"another store", true}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
+  for (const bool localDiffers : {false, true}) {
+    SCOPED_TRACE(localDiffers ? "another store" : "same store");
     ReceivingPc pc;
     SendingPc sender;
     const std::string store = Noise((3 << 20) + 777, 3);
     const std::size_t held = (2 << 20) + 5;
     const std::int64_t offset = static_cast<std::int64_t>(held) - kResumeOverlapBytes;
     std::string local = store.substr(0, held);
-    if (row.localDiffers) local[static_cast<std::size_t>(offset) + 3] ^= 0x40;
-    ASSERT_TRUE(MakeFolder(JoinPath(pc.folder, L"USMT")));
-    ASSERT_TRUE(WriteWholeFile(JoinPath(pc.folder, L"USMT\\USMT.MIG"), local));
+    if (localDiffers) local[static_cast<std::size_t>(offset) + 3] ^= 0x40;
+    ASSERT_TRUE(WriteWholeFile(pc.Path(L"USMT\\USMT.MIG"), local));
     ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"USMT.MIG"), store));
-    ASSERT_TRUE(sender.Open(pc.client));
+    ASSERT_TRUE(sender.Connect(pc.client));
 
-    std::thread sendThread([&] {
-      SocketChannel channel(*sender.connection);
-      SendListener quiet;
-      SendCommand(channel, kCmdCopy, sender.folder.Join(L"USMT.MIG"), offset, quiet);
-    });
-    const bool ended = Pump([&] { return !pc.steps.empty() || !pc.Endings().empty(); });
-    if (!ended) sender.connection->Close();
-    sendThread.join();
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(sender.Run(
+        [&](SendChannel& channel) {
+          SendListener log;
+          SendCommand(channel, kCmdCopy, sender.folder.Join(L"USMT.MIG"), offset, log);
+        },
+        [&] { return !pc.steps.empty() || !pc.Endings().empty(); }));
 
-    if (row.localDiffers) {
+    if (localDiffers) {
       EXPECT_EQ(pc.Endings(), std::vector<WParam>{kEndInvalidFile});
-      EXPECT_TRUE(pc.steps.empty());
       EXPECT_TRUE(pc.Read(L"USMT\\USMT.MIG") == local) << "nothing of the other store is written";
     } else {
-      EXPECT_TRUE(pc.Endings().empty());
-      EXPECT_EQ(pc.steps, (std::vector<std::pair<int, std::int64_t>>{{kStepFinishCopy, offset}}));
+      EXPECT_EQ(pc.steps, (Steps{{kStepFinishCopy, offset}}));
       EXPECT_TRUE(pc.Read(L"USMT\\USMT.MIG") == store);
     }
   }
 }
 
-TEST(FileClientSock, FreshCaptureDiscardsTheEarlierStore) {
-  ReceivingPc pc;
-  ASSERT_TRUE(MakeFolder(JoinPath(pc.folder, L"USMT")));
-  ASSERT_TRUE(WriteWholeFile(JoinPath(pc.folder, L"USMT\\USMT.MIG"), "partial"));
-  ASSERT_TRUE(WriteWholeFile(JoinPath(pc.folder, L"progress_load.txt"), "old"));
-  RawLink link;
-  ASSERT_TRUE(link.Open(pc.client));
-  const std::string bytes = Header(kCmdFinishScan, kNewStoreName, 0, 987654321012);
-  ASSERT_TRUE(link.peer.SendAll(bytes.data(), bytes.size()));
-  ASSERT_TRUE(Pump([&] { return !pc.steps.empty(); }));
-  EXPECT_EQ(pc.steps, (std::vector<std::pair<int, std::int64_t>>{{kStepFinishScan, 987654321012}}));
-  EXPECT_FALSE(PathExists(JoinPath(pc.folder, L"USMT\\USMT.MIG")));
-  EXPECT_FALSE(PathExists(JoinPath(pc.folder, L"progress_load.txt")));
-}
-
 TEST(FileClientSock, ClosedConnectionIsReportedAndTheNextStartsClean) {
   ReceivingPc pc;
   {
-    RawLink link;
-    ASSERT_TRUE(link.Open(pc.client));
+    SendingPc sender;
+    ASSERT_TRUE(sender.Connect(pc.client));
     // The connection drops in the middle of a file.
-    const std::string bytes = Header(kCmdCheck, L"PCInfo.txt", 1000) + "only a part";
-    ASSERT_TRUE(link.peer.SendAll(bytes.data(), bytes.size()));
-    link.peer.Close();
+    const std::string bytes = EncodeHeader(CommandHeader{kCmdCheck, L"PCInfo.txt", 1000, 0}) + "a part";
+    ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));
+    sender.connection->Close();
     ASSERT_TRUE(Pump([&] { return !pc.Endings().empty(); }));
     EXPECT_EQ(pc.Endings(), std::vector<WParam>{kEndConnectionClosed});
     EXPECT_EQ(pc.owner.messages.back().l, reinterpret_cast<LParam>(&pc.client));
   }
   pc.client.Finalize();
-  EXPECT_FALSE(pc.client.IsOpen());
-
-  RawLink again;
-  ASSERT_TRUE(again.Open(pc.client));
-  const std::string bytes = Header(kCmdConnect, kNoFileName, 0);
-  ASSERT_TRUE(again.peer.SendAll(bytes.data(), bytes.size()));
+  SendingPc again;
+  ASSERT_TRUE(again.Connect(pc.client));
+  const std::string bytes = EncodeHeader(CommandHeader{kCmdConnect, kNoFileName, 0, 0});
+  ASSERT_TRUE(again.connection->SendAll(bytes.data(), bytes.size()));
   ASSERT_TRUE(Pump([&] { return !pc.steps.empty(); }));
-  EXPECT_EQ(pc.steps, (std::vector<std::pair<int, std::int64_t>>{{kStepInit, 0}}))
-      << "the new connection's header is not taken as the old file's data";
+  EXPECT_EQ(pc.steps, (Steps{{kStepInit, 0}})) << "the new header is not taken as the old file's data";
   pc.client.Finalize();
 }
 
