@@ -91,6 +91,17 @@ TEST_F(LocalTreeTest, RootsComeWithTheirFirstLevelOnly) {
   EXPECT_EQ(shell_.childListings, 1);
 }
 
+TEST_F(LocalTreeTest, UsbDisksAndNetworkDrivesAreNotRoots) {
+  shell_.AddComputerEntry({L"Backup (E:)", L"E:\\", kDriveFixed, kBusUsb});
+  shell_.AddComputerEntry({L"Share (N:)", L"N:\\", kDriveRemote});
+  shell_.AddComputerEntry({L"Card (R:)", L"R:\\", kDriveRemovable, 11,
+                           kShellFileSystem | kShellFolder | kShellRemovable});
+  CLocalTree tree(shell_);
+  tree.Fill();
+  ASSERT_EQ(tree.Roots().size(), 1u);
+  EXPECT_EQ(tree.Text(tree.FirstRoot()), L"Local Disk (T:)");
+}
+
 TEST_F(LocalTreeTest, ChildrenOfATickedFolderStartTicked) {
   tree_.ToggleCheck(tree_.FirstRoot());
   const TreeItemId documents = Item(L"Users\\alice\\Documents");

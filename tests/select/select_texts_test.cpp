@@ -29,19 +29,6 @@ TEST_F(SelectTexts, CountsAndCategoryLabels) {
   EXPECT_EQ(SystemLabel(language_), L"System\r\n\uacf5\uc778 \uc778\uc99d\uc11c");
 }
 
-TEST_F(SelectTexts, BoxesFollowTheAccountsRecord) {
-  Use(1033);
-  st_Account account;
-  account.llSize[kDocument] = 10;
-  account.bChecked[kDocument] = 1;
-  const std::vector<CategoryBox> boxes = CategoryBoxesOf(account, 1, language_);
-  ASSERT_EQ(boxes.size(), 4u);
-  EXPECT_EQ(boxes[1].category, kDocument);
-  EXPECT_EQ(boxes[1].label, L"Documents\r\n10 Bytes");
-  EXPECT_TRUE(boxes[1].checked);
-  EXPECT_FALSE(boxes[0].checked);
-}
-
 TEST(SelectTextsPlain, CaptionsAndButtonWidths) {
   st_Account account;
   account.strName = L"bob";
