@@ -121,7 +121,8 @@ SendOutcome SendCommand(SendChannel& channel, std::wstring_view command, const s
   const auto first = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, kSendBlockBytes));
   bool sent = SendFirstCall(channel, file, text, offset, first, listener);
   listener.Log(L"ServerControl Send CMD: " + text);
-  if (sent && first == kSendBlockBytes) sent = SendBlocks(channel, file, offset + first, size, listener);
+  if (sent && first == kSendBlockBytes)
+    sent = SendBlocks(channel, file, offset + static_cast<std::int64_t>(first), size, listener);
 
   file.Close();
   if (store) listener.OnStoreEnded();
