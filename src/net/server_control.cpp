@@ -1,0 +1,312 @@
+#include "net/server_control.h"
+
+#include <utility>
+
+#include "app/activity_log.h"
+#include "base/debug_output.h"
+#include "base/file.h"
+#include "base/path.h"
+#include "net/connection_end.h"
+#include "net/controller_messages.h"
+#include "net/file_sender.h"
+#include "net/net_messages.h"
+#include "net/protocol.h"
+#include "profile/app_list.h"
+#include "profile/pc_info.h"
+
+namespace tvx {
+namespace {
+
+// Send thread -> controller: the store header is about to go out (start the
+// progress timer), or the store send has ended (stop it). Timers belong to
+// the controller's thread, so the send thread asks for them.
+constexpr unsigned kMsgStoreTimerOn = kWmUser + 3610;
+constexpr unsigned kMsgStoreTimerOff = kWmUser + 3611;
+
+void Trace(std::wstring_view line) { DebugOut(line); }
+
+void LogAndTrace(const std::wstring& line) {
+  WriteLog(line);
+  DebugOut(line);
+}
+
+}  // namespace
+
+// What one send tells the controller, on the send thread.
+class CServerControl::SendReport final : public SendListener {
+ public:
+  SendReport(CServerControl& control, TargetHandle self, TargetHandle runPage)
+      : control_(control), self_(self), runPage_(runPage) {}
+
+  void OnOpenFailed() override { self_.Post(kMsgConnectionEnd, kEndFileFailed, 0); }
+  void OnStoreStarted(std::uint64_t size) override {
+    control_.sent_ = 0;
+    control_.size_ = size;
+    self_.Post(kMsgStoreTimerOn);
+  }
+  void OnBlockSent(std::uint64_t length, std::uint64_t size) override {
+    control_.sent_ += length;
+    control_.size_ = size;
+    Trace(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
+  }
+  void OnStoreEnded() override {
+    runPage_.Post(kMsgRunFields, 0, 0);
+    self_.Post(kMsgStoreTimerOff);
+  }
+
+ private:
+  CServerControl& control_;
+  TargetHandle self_;
+  TargetHandle runPage_;
+};
+
+CServerControl::CServerControl(ServerSetup setup)
+    : setup_(std::move(setup)), files_(setup_.programFolder) {
+  if (!setup_.registry) {
+    ownRegistry_ = MakeUninstallRegistry();
+    setup_.registry = ownRegistry_.get();
+  }
+}
+
+CServerControl::~CServerControl() {
+  // A send blocked on a peer that reads nothing is woken by the shutdown.
+  if (connection_) connection_->ShutDownSending();
+  JoinSend();
+  if (listen_) ShutDownConnection(*listen_);
+}
+
+int CServerControl::StartListening(unsigned port) {
+  if (busy_) return 0;
+  if (listen_) ShutDownConnection(*listen_);
+  listen_ = std::make_unique<CFileListenSock>();
+  listen_->SetOwner(Handle(), setup_.wizard);
+  if (!listen_->Create(port)) {
+    LogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    listen_.reset();
+    return 1;
+  }
+  if (!listen_->Listen(5)) {
+    LogAndTrace(L"Server Socket Listen fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    listen_.reset();
+    return 1;
+  }
+  return 0;
+}
+
+unsigned CServerControl::ListenPort() const { return listen_ ? listen_->LocalPort() : 0; }
+
+std::intptr_t CServerControl::OnMessage(unsigned msg, WParam w, LParam l) {
+  switch (msg) {
+    case kMsgAccepted: OnAccepted(); break;
+    case kMsgCommandStep: OnCommand(w, l); break;
+    case kMsgSendEnded: OnSendEnded(); break;
+    case kMsgToolFinished: OnCaptureEnded(); break;
+    case kMsgConnectionEnd: OnConnectionEnded(w, l); break;
+    case kMsgStoreTimerOn:
+      progress_.Reset();
+      SetTimer(kTimerStoreProgress, kStoreProgressMs);
+      break;
+    case kMsgStoreTimerOff: KillTimer(kTimerStoreProgress); break;
+    default: break;
+  }
+  return 0;
+}
+
+void CServerControl::OnTimer(unsigned id) {
+  switch (id) {
+    case kTimerSend: StartSend(); break;
+    case kTimerStoreProgress: ReportStoreProgress(); break;
+    case kTimerToolPercent: ReportCapturePercent(); break;
+    default: break;
+  }
+}
+
+void CServerControl::OnAccepted() {
+  Trace(L"OnServerAccept()!");
+  WriteLog(L"ACCEPT command ");
+  if (busy_ || !listen_) return;
+  std::unique_ptr<CFileServerSock> accepted = listen_->TakeAccepted();
+  if (!accepted) return;
+  // A connection that never got as far as INIT makes way for the new one.
+  if (connection_) RemoveConnection(reinterpret_cast<LParam>(connection_.get()));
+  connection_ = std::move(accepted);
+  connection_->SetOwner(Handle(), setup_.wizard);
+  Step(kStepAccepted, 0);
+  startTime_ = NowSeconds();
+}
+
+void CServerControl::OnCommand(WParam step, LParam socket) {
+  // Only the connection of this transfer speaks; the listening socket
+  // closes any other at once.
+  if (!connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return;
+  Step(static_cast<int>(step), connection_->LastHeader().value);
+}
+
+void CServerControl::Prepare(const wchar_t* command, std::wstring path, std::int64_t value) {
+  pendingCommand_ = command;
+  pendingPath_ = std::move(path);
+  pendingValue_ = value;
+  SetTimer(kTimerSend, kSendDelayMs);
+}
+
+std::wstring CServerControl::RuleFilePath() const {
+  return JoinPath(files_.ToolFolder(setup_.facts.archCode), L"MigCustom.xml");
+}
+
+void CServerControl::Step(int step, std::int64_t value) {
+  pendingCommand_.clear();
+  pendingPath_ = kNoFileName;
+  pendingValue_ = 0;
+  switch (step) {
+    case kStepAccepted:
+      Trace(L"server: SendCmdBlock() CONNECT!");
+      Prepare(kCmdConnect, kNoFileName, 0);
+      break;
+    case kStepInit:
+      Trace(L"server: SendCmdBlock() INIT!");
+      setup_.wizard.Send(kMsgChangePage, kPageSenderRun, 0);
+      setup_.runPage.Send(kMsgRunFields, 0, 0);
+      busy_ = true;
+      Prepare(kCmdCheck, files_.Path(kPcInfoName), 0);
+      setup_.wizard.Send(kMsgRunStage, kStepCheck, static_cast<LParam>(value));
+      break;
+    case kStepCheck:
+      Prepare(kCmdDataInfo, RuleFilePath(), 0);
+      setup_.wizard.Send(kMsgRunStage, kStepAccount, static_cast<LParam>(value));
+      break;
+    case kStepAccount:
+      setup_.wizard.Send(kMsgRunStage, kStepAccount, 0);
+      break;
+    case kStepScan:
+      if (files_.StoreExists()) {
+        Step(kStepFinishScan, 1000);  // the store of an earlier run is sent again
+        return;
+      }
+      setup_.runPage.Send(kMsgRunFields, 1, 0);
+      SetTimer(kTimerToolPercent, kToolPercentMs);
+      setup_.wizard.Send(kMsgRunStage, kStepScan, 0);
+      StartCapture();
+      break;
+    case kStepCopyRequest:
+      KillTimer(kTimerToolPercent);
+      setup_.runPage.Send(kMsgRunFields, 1, 1);
+      Prepare(kCmdCopy, files_.Path(kStoreName), value);
+      setup_.wizard.Send(kMsgRunStage, kStepCopyRequest, 0);
+      break;
+    case kStepFinish:
+      elapsed_ = ElapsedText(NowSeconds() - startTime_);
+      setup_.wizard.Send(kMsgChangePage, kStepFinish, 0);
+      finished_ = true;
+      break;
+    case kStepFinishScan:
+      if (files_.ScanResult() == 1) {
+        files_.DeleteStore();
+        files_.DeleteScanFiles();
+        setup_.wizard.Send(kMsgConnectionEnd, kEndScanFailed, 0);
+        return;
+      }
+      Prepare(kCmdFinishScan, value == 0 ? kNewStoreName : kNoFileName, files_.StoreSize());
+      break;
+    case kStepFinishCopy: {
+      const std::wstring appList = files_.Path(kAppListName);
+      BuildAppList(*setup_.registry, appList);
+      Prepare(kCmdFinishCopy, appList, files_.CountListedFiles());
+      setup_.runPage.Send(kMsgRunFields, 0, 0);
+      setup_.wizard.Send(kMsgRunStage, kStepLoad, 0);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void CServerControl::StartCapture() {
+  WriteLog(L"Start ExecuteSystemScan");
+  const std::wstring toolFolder = files_.ToolFolder(setup_.facts.archCode);
+  ChangeCurrentFolder(toolFolder);
+  files_.DeleteScanFiles();
+  runner_.commandLine = ScanCommandLine(files_.Folder());
+  runner_.progressPosition = 0;
+  capture_.Start(runner_.commandLine, toolFolder, Handle());
+}
+
+void CServerControl::OnCaptureEnded() {
+  WriteLog(L"Finish thread start");
+  capture_.Finished();
+  KillTimer(kTimerSend);
+  pendingCommand_.clear();
+  pendingPath_ = kNoFileName;
+  pendingValue_ = 0;
+  if (files_.ScanResult() == 1) {
+    files_.DeleteStore();
+    files_.DeleteScanFiles();
+    setup_.wizard.Send(kMsgConnectionEnd, kEndScanFailed, 0);
+    return;
+  }
+  Prepare(kCmdFinishScan, kNewStoreName, files_.StoreSize());
+}
+
+void CServerControl::StartSend() {
+  KillTimer(kTimerSend);
+  if (sendBusy_) {
+    SetTimer(kTimerSend, kSendRetryMs);
+    return;
+  }
+  // Without a connection, or while the capture runs, the command is dropped.
+  if (capture_.Running() || !connection_ || pendingCommand_.empty()) return;
+  JoinSend();
+  sendBusy_ = true;
+  AsyncSocket* socket = connection_.get();
+  sendThread_ = std::thread([this, socket, command = pendingCommand_, path = pendingPath_,
+                             value = pendingValue_, self = Handle(), runPage = setup_.runPage] {
+    SocketChannel channel(*socket);
+    SendReport report(*this, self, runPage);
+    const SendOutcome outcome = SendCommand(channel, command, path, value, report);
+    if (outcome == SendOutcome::kHeaderSent || outcome == SendOutcome::kHeaderFailed)
+      sendBusy_ = false;
+    self.Post(kMsgSendEnded);
+  });
+}
+
+void CServerControl::JoinSend() {
+  if (sendThread_.joinable()) sendThread_.join();
+}
+
+void CServerControl::OnSendEnded() {
+  JoinSend();
+  sendBusy_ = false;
+  retired_.clear();
+}
+
+void CServerControl::RemoveConnection(LParam socket) {
+  LogAndTrace(L"server: RemoveServerSock");
+  busy_ = false;
+  if (socket == 0 || !connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return;
+  if (sendBusy_) {
+    // The send thread is still writing to it: the shutdown wakes it, and the
+    // socket is closed and freed once the send has ended.
+    connection_->ShutDownSending();
+    retired_.push_back(std::move(connection_));
+  }
+  if (connection_) ShutDownConnection(*connection_);
+  connection_.reset();
+}
+
+void CServerControl::OnConnectionEnded(WParam code, LParam socket) {
+  RemoveConnection(socket);
+  if (finished_) setup_.wizard.Post(kMsgConnectionEnd, kEndExitAfterFinish, socket);
+  else setup_.wizard.Post(kMsgConnectionEnd, code, kEndedOnSendingPc);
+}
+
+void CServerControl::ReportStoreProgress() {
+  if (!progress_.Tick(sent_.load(), size_.load())) return;
+  setup_.runPage.Send(kMsgTransferProgress, static_cast<WParam>(progress_.percent()),
+                      static_cast<LParam>(progress_.remaining()));
+}
+
+void CServerControl::ReportCapturePercent() {
+  const std::int32_t percent = files_.ScanPercent(runner_);
+  if (percent != 0 && percent != -1) setup_.runPage.Send(kMsgCapturePercent, static_cast<WParam>(percent), 0);
+}
+
+}  // namespace tvx

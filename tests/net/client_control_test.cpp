@@ -1,0 +1,120 @@
+// The receiving-PC controller against the sending-PC controller and bare
+// sockets on loopback: connecting, the profile check and how endings are
+// reported. The whole conversation runs in transfer_conversation_test.cpp.
+#include "net/client_control.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/async_socket.h"
+#include "base/plain_message.h"
+#include "net/net_messages.h"
+#include "support/controller_pair.h"
+
+namespace tvx {
+namespace {
+
+const OsFacts kPc{kVersion61, 48, kArch64, 1033};
+
+class ClientControlTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) { plain_.emplace_back(text); });
+  }
+  void TearDown() override { SetPlainMessageSink({}); }
+  std::vector<std::wstring> plain_;
+};
+
+// Accepts one connection and closes it without a word.
+class SilentListener final : public AsyncSocket {
+ public:
+  AsyncSocket accepted;
+
+ protected:
+  void OnAccept(int) override {
+    if (Accept(accepted)) accepted.Close();
+  }
+};
+
+TEST_F(ClientControlTest, UnusableAddressesFailWithoutWaiting) {
+  ControllerPair pair(kPc, kPc);
+  EXPECT_EQ(pair.client->Connect(L"", true), 1);
+  EXPECT_TRUE(plain_.empty());
+  EXPECT_EQ(pair.client->Connect(L"127.0.0.300", true), 1);
+  EXPECT_EQ(plain_, std::vector<std::wstring>{L"Client Socket Connection fail Error: Invalid IPAddress"});
+  EXPECT_TRUE(pair.view.kinds.empty());
+}
+
+TEST_F(ClientControlTest, GivingUpTheWaitForASilentAddressFails) {
+  ControllerPair pair(kPc, kPc);
+  pair.server.reset();  // nobody listens on that port any more
+  pair.view.waitTimeoutMs = 300;
+  EXPECT_EQ(pair.client->Connect(L"127.0.0.1", true), 1);
+  EXPECT_EQ(pair.view.kinds, std::vector<int>{kMessageWait});
+  EXPECT_FALSE(pair.client->Connected());
+}
+
+TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationStarts) {
+  ControllerPair pair(kPc, kPc);
+  EXPECT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
+  EXPECT_TRUE(pair.view.kinds.empty());
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
+  EXPECT_TRUE(pair.client->Connected());
+  EXPECT_TRUE(pair.server->Busy());
+}
+
+TEST_F(ClientControlTest, IncompatibleProfilesEndTheRunAndSendNothingBack) {
+  OsFacts arch32 = kPc;
+  arch32.archCode = kArch32;
+  OsFacts korean = kPc;
+  korean.uiLanguage = 1042;
+  const struct {
+    const char* name;
+    OsFacts receiving;
+    int code;
+  } cases[] = {{"64-bit to 32-bit", arch32, kProfileArchMismatch},
+               {"other language", korean, kProfileLanguageMismatch}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ControllerPair pair(kPc, c.receiving);
+    ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
+    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{static_cast<WParam>(c.code)});
+    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount));
+    // The sending PC hears nothing more: it stays at its profile stage.
+    ControllerPair::RunFor(300);
+    EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgRunStage), std::vector<WParam>{kStepCheck});
+
+    // Its program ends: the receiving PC, connected, reports the closed connection.
+    pair.server.reset();
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 1; }, 10000));
+    const RecordingTarget::Message last = pair.newWizard.messages.back();
+    EXPECT_EQ(last.w, static_cast<WParam>(kEndConnectionClosed));
+    EXPECT_EQ(last.l, kEndedOnReceivingPc);
+  }
+}
+
+TEST_F(ClientControlTest, AConnectionClosedBeforeTheConversationIsReportedAsNotConnected) {
+  ControllerPair pair(kPc, kPc);
+  SilentListener listener;
+  ASSERT_TRUE(listener.Create(0, L"127.0.0.1"));
+  ASSERT_TRUE(listener.Listen());
+  ClientSetup setup;
+  setup.wizard = pair.newWizard.Handle();
+  setup.programFolder = pair.newProgram;
+  setup.port = listener.LocalPort();
+  setup.ini = pair.ini.get();
+  setup.language = &pair.language;
+  setup.view = &pair.view;
+  CClientControl client(setup);
+  ASSERT_EQ(client.Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
+  EXPECT_EQ(pair.newWizard.messages.back().w, static_cast<WParam>(kEndConnectionClosed));
+  EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
+}
+
+}  // namespace
+}  // namespace tvx

@@ -1,0 +1,131 @@
+// The sending-PC controller against the receiving-PC controller and bare
+// sockets on loopback: who gets an answer, and a store left by an earlier
+// run. The whole conversation runs in transfer_conversation_test.cpp.
+#include "net/server_control.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/async_socket.h"
+#include "base/plain_message.h"
+#include "base/text.h"
+#include "engine/tool_runner.h"
+#include "net/net_messages.h"
+#include "net/protocol.h"
+#include "profile/app_list.h"
+#include "support/controller_pair.h"
+
+namespace tvx {
+namespace {
+
+const OsFacts kPc{kVersion61, 48, kArch64, 1033};
+
+// A bare connection that keeps whatever arrives.
+class Peer final : public AsyncSocket {
+ public:
+  std::string received;
+
+ protected:
+  void OnReceive(int) override {
+    char buffer[512];
+    const int got = Receive(buffer, sizeof buffer);
+    if (got > 0) received.append(buffer, static_cast<std::size_t>(got));
+  }
+};
+
+class ServerControlTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) { plain_.emplace_back(text); });
+  }
+  void TearDown() override { SetPlainMessageSink({}); }
+
+  // Connects the receiving PC and confirms its accounts once both sides have
+  // reached the account stage.
+  static void ConnectAndScan(ControllerPair& pair) {
+    ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
+    ASSERT_TRUE(MessageLoop::RunUntil(
+        [&] {
+          const std::vector<WParam> stages = pair.oldWizard.WParamsOf(kMsgRunStage);
+          return std::count(stages.begin(), stages.end(), WParam{kStepAccount}) == 2;
+        },
+        10000));
+    pair.client->Step(kStepScan, 0);
+  }
+  static void WriteStoreOfEarlierRun(ControllerPair& pair, const char* progress) {
+    ASSERT_TRUE(MakeFolderPath(JoinPath(pair.oldProgram, L"USMT")));
+    ASSERT_TRUE(WriteWholeFile(JoinPath(pair.oldProgram, kStoreName), std::string(70000, 's')));
+    ASSERT_TRUE(WriteWholeFile(JoinPath(pair.oldProgram, kScanProgressName), progress));
+    ASSERT_TRUE(WriteWholeFile(JoinPath(pair.oldProgram, kFileListName),
+                               ToUtf16Le(L"C:\\a.txt\r\nC:\\b.txt\r\nC:\\c.txt\r\n")));
+  }
+
+  std::vector<std::wstring> plain_;
+};
+
+TEST_F(ServerControlTest, OnlyAConnectionWhileIdleIsAnswered) {
+  ControllerPair pair(kPc, kPc);
+  Peer early;
+  ASSERT_TRUE(early.Create());
+  early.Connect(L"127.0.0.1", pair.server->ListenPort());
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return early.received.size() == kHeaderBytes; }, 10000));
+  EXPECT_EQ(ParseHeader(early.received).command, kCmdConnect);
+
+  // The receiving PC takes over and starts the conversation: busy.
+  ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
+  ASSERT_TRUE(pair.server->Busy());
+  Peer late;
+  ASSERT_TRUE(late.Create());
+  late.Connect(L"127.0.0.1", pair.server->ListenPort());
+  ControllerPair::RunFor(500);
+  EXPECT_TRUE(late.received.empty());
+  EXPECT_EQ(pair.oldWizard.Count(kMsgConnectionEnd), 0);
+  EXPECT_EQ(pair.newWizard.Count(kMsgConnectionEnd), 0);
+}
+
+TEST_F(ServerControlTest, AFailedEarlierCaptureIsReportedAndItsFilesRemoved) {
+  ControllerPair pair(kPc, kPc);
+  WriteStoreOfEarlierRun(pair, "errorCode, 5\r\n");
+  ConnectAndScan(pair);
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.oldWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
+  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndScanFailed});
+  for (const wchar_t* name : {kStoreName, kScanProgressName, kFileListName}) {
+    SCOPED_TRACE(ToUtf8(name));
+    EXPECT_FALSE(PathExists(JoinPath(pair.oldProgram, name)));
+  }
+}
+
+TEST_F(ServerControlTest, AStoreOfAnEarlierRunIsSentWithoutCapturingAgain) {
+  ControllerPair pair(kPc, kPc);
+  pair.registry.Add(L"{editor}", L"Plain Editor");
+  WriteStoreOfEarlierRun(pair, "errorCode, 0\r\n");
+  std::string storeOnArrival;
+  pair.newWizard.onMessage = [&](unsigned msg, WParam w, LParam) {
+    if (msg == kMsgRunStage && w == kStepLoad)
+      ReadWholeFile(JoinPath(pair.newProgram, kStoreName), storeOnArrival);
+  };
+  ConnectAndScan(pair);
+  // The receiving PC has no tool here: its apply ends at once.
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.oldWizard, kMsgChangePage, kStepFinish); }, 20000));
+
+  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgRunStage),
+            (std::vector<WParam>{kStepCheck, kStepAccount, kStepAccount, kStepCopyRequest, kStepLoad}));
+  EXPECT_EQ(pair.oldRunPage.Count(kMsgCapturePercent), 0);
+  EXPECT_EQ(storeOnArrival, std::string(70000, 's'));
+  // No fresh capture: nothing told the receiving PC to drop a store, and it
+  // had none to ask about.
+  EXPECT_TRUE(pair.view.kinds == std::vector<int>{kMessageWait});
+  std::string appList;
+  ASSERT_TRUE(ReadWholeFile(JoinPath(pair.newProgram, kAppListName), appList));
+  EXPECT_EQ(appList, std::string("\xFF\xFE", 2) + ToUtf16Le(L"Plain Editor\r\n"));
+  EXPECT_EQ(ReadFileCount(*pair.ini, JoinPath(pair.newProgram, kPcInfoName)), 3);
+  EXPECT_TRUE(pair.server->Finished());
+}
+
+}  // namespace
+}  // namespace tvx
