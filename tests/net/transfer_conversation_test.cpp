@@ -1,0 +1,362 @@
+// Both PCs of a network transfer in one process: the sending and receiving
+// controllers talk over loopback, each PC with its own program folder in one
+// sandbox, with the stand-in state tool doing the capture and the apply.
+// The test plays both wizard windows and the user on the receiving PC.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/language_table.h"
+#include "app/os_facts.h"
+#include "base/drive_map.h"
+#include "base/file.h"
+#include "base/ini_file.h"
+#include "base/message_loop.h"
+#include "base/path.h"
+#include "base/plain_message.h"
+#include "base/text.h"
+#include "engine/progress_files.h"
+#include "engine/tool_runner.h"
+#include "fakes/fake_uninstall_registry.h"
+#include "fakes/looping_message_view.h"
+#include "fakes/sandbox_root.h"
+#include "net/client_control.h"
+#include "net/controller_messages.h"
+#include "net/net_messages.h"
+#include "net/server_control.h"
+#include "profile/app_list.h"
+#include "profile/pc_info.h"
+#include "support/scoped_env.h"
+
+namespace tvx {
+namespace {
+
+#ifdef _WIN32
+constexpr wchar_t kExe[] = L".exe";
+#else
+constexpr wchar_t kExe[] = L"";
+#endif
+
+constexpr int kLongWaitMs = 180000;
+
+std::wstring BuiltToolFolder() {
+  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
+#ifdef _WIN32
+  std::wstring path = L"Z:" + FromUtf8(host);
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+#else
+  return DriveMap::ProgramPath(host);
+#endif
+}
+
+// A wizard window as the controllers see it: records what reaches it.
+class WizardDouble final : public MessageTarget {
+ public:
+  struct Message {
+    unsigned msg;
+    WParam w;
+    LParam l;
+    bool operator==(const Message&) const = default;
+  };
+  std::vector<Message> messages;
+  std::function<void(const Message&)> onMessage;
+
+  // Page requests and stages, in order.
+  std::vector<Message> Flow() const {
+    std::vector<Message> flow;
+    for (const Message& m : messages)
+      if (m.msg == kMsgChangePage || m.msg == kMsgRunStage) flow.push_back({m.msg, m.w, 0});
+    return flow;
+  }
+  bool Got(unsigned msg, WParam w) const {
+    return std::any_of(messages.begin(), messages.end(),
+                       [&](const Message& m) { return m.msg == msg && m.w == w; });
+  }
+  int Count(unsigned msg, WParam w) const {
+    return static_cast<int>(std::count_if(messages.begin(), messages.end(),
+                                          [&](const Message& m) { return m.msg == msg && m.w == w; }));
+  }
+  std::vector<Message> Endings() const {
+    std::vector<Message> endings;
+    for (const Message& m : messages)
+      if (m.msg == kMsgConnectionEnd) endings.push_back(m);
+    return endings;
+  }
+
+ protected:
+  std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override {
+    messages.push_back({msg, w, l});
+    if (onMessage) onMessage(messages.back());
+    return 0;
+  }
+};
+
+WizardDouble::Message Page(WParam code) { return {kMsgChangePage, code, 0}; }
+WizardDouble::Message Stage(WParam code) { return {kMsgRunStage, code, 0}; }
+
+class TransferConversation : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) { plain_.emplace_back(text); });
+    for (const std::wstring& program : {oldProgram_, newProgram_}) {
+      const std::wstring tools = JoinPath(program, L"x64");
+      ASSERT_TRUE(MakeFolderPath(tools));
+      for (const wchar_t* name : {L"scanstate", L"loadstate"}) {
+        const std::wstring file = std::wstring(name) + kExe;
+        ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), file), JoinPath(tools, file), false));
+      }
+      for (const wchar_t* name : {L"migapp.xml", L"config.xml"})
+        ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), name), JoinPath(tools, name), false));
+    }
+    ASSERT_TRUE(MakeFolderPath(root_.Join(L"Log")));
+    WriteData(L"Users\\alice\\Documents\\notes.txt", "notes of alice");
+    WriteData(L"Users\\alice\\Documents\\deep\\\u00e9t\u00e9.txt", "summer");
+    WriteData(L"Users\\bob\\Desktop\\b.txt", "bob");
+
+    // The sending PC's side of the data page: the profile and the rule file.
+    WriteOsSection(*ini_, JoinPath(oldProgram_, kPcInfoName), facts_);
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<migration><component "
+        "context=\"UserAndSystem\"><role><rules><include><objectSet>\r\n<pattern type=\"File\">" +
+        ToUtf8(root_.Join(L"Users")) + "\\* [*]</pattern>\r\n"
+        "</objectSet></include></rules></role></component></migration>\r\n";
+    ASSERT_TRUE(WriteWholeFile(JoinPath(oldProgram_, L"x64\\MigCustom.xml"), xml));
+    registry_.Add(L"{editor}", L"Plain Editor", L"1.0");
+
+    ServerSetup serverSetup;
+    serverSetup.wizard = oldWizard_.Handle();
+    serverSetup.runPage = oldRunPage_.Handle();
+    serverSetup.facts = facts_;
+    serverSetup.programFolder = oldProgram_;
+    serverSetup.registry = &registry_;
+    server_ = std::make_unique<CServerControl>(serverSetup);
+    ASSERT_EQ(server_->StartListening(0), 0);
+    ASSERT_NE(server_->ListenPort(), 0u);
+
+    ClientSetup clientSetup;
+    clientSetup.wizard = newWizard_.Handle();
+    clientSetup.runPage = newRunPage_.Handle();
+    clientSetup.facts = facts_;
+    clientSetup.currentUiLanguage = facts_.uiLanguage;
+    clientSetup.programFolder = newProgram_;
+    clientSetup.port = server_->ListenPort();
+    clientSetup.ini = ini_.get();
+    clientSetup.language = &language_;
+    clientSetup.view = &view_;
+    client_ = std::make_unique<CClientControl>(clientSetup);
+  }
+  void TearDown() override {
+    client_.reset();
+    server_.reset();
+    SetPlainMessageSink({});
+  }
+
+  void WriteData(const std::wstring& relative, const std::string& bytes) {
+    ASSERT_TRUE(MakeFolderPath(ParentFolder(root_.Join(relative))));
+    ASSERT_TRUE(WriteWholeFile(root_.Join(relative), bytes));
+    data_.emplace_back(relative, bytes);
+  }
+  // A store of more than 64 MB, for the runs that look at the transfer itself.
+  void AddBigFile() {
+    std::string big(64 * 1024 * 1024 + 4097, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 131 % 251);
+    WriteData(L"Users\\alice\\Documents\\big.bin", big);
+  }
+  std::string Read(const std::wstring& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes)) << testing::PrintToString(path);
+    return bytes;
+  }
+
+  // Connects, and once both PCs have reached the account stage confirms the
+  // accounts on the receiving PC, as its user would.
+  void ConnectAndConfirmAccounts() {
+    const std::size_t before = oldWizard_.messages.size();
+    ASSERT_EQ(client_->Connect(L"127.0.0.1", true), 0);
+    ASSERT_TRUE(client_->Connected());
+    ASSERT_TRUE(MessageLoop::RunUntil(
+        [&] {
+          // Stage 334 comes twice: for CHECK, then for ACCOUNT.
+          int accountStages = 0;
+          for (std::size_t i = before; i < oldWizard_.messages.size(); ++i) {
+            const WizardDouble::Message& m = oldWizard_.messages[i];
+            accountStages += m.msg == kMsgRunStage && m.w == kStepAccount ? 1 : 0;
+          }
+          return accountStages == 2;
+        },
+        20000));
+    client_->Step(kStepScan, 0);
+  }
+
+  // Until both completion pages were asked for, or something ended the run.
+  bool RunToCompletion() {
+    return MessageLoop::RunUntil(
+        [&] {
+          return (oldWizard_.Got(kMsgChangePage, kStepFinish) &&
+                  newWizard_.Got(kMsgChangePage, kPageReceiverDone)) ||
+                 !newWizard_.Endings().empty();
+        },
+        kLongWaitMs);
+  }
+
+  // The capture holds the data now: clear it, so the apply has to bring
+  // every file back from the store that travelled.
+  void ClearDataWhenTheStoreIsAsked() {
+    newWizard_.onMessage = [this](const WizardDouble::Message& m) {
+      if (m.msg == kMsgRunStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
+    };
+  }
+
+  void ExpectDataRestored() {
+    for (const auto& [relative, bytes] : data_) {
+      SCOPED_TRACE(ToUtf8(relative));
+      EXPECT_TRUE(Read(root_.Join(relative)) == bytes);
+    }
+  }
+
+  SandboxRoot root_;
+#ifndef _WIN32
+  ScopedEnv drives_{"TRALVEX_DRIVES", "T=" + root_.HostPath().string()};
+  ScopedEnv log_{"TRALVEX_PROGRAM_FOLDER", ToUtf8(root_.Join(L"Log"))};
+#endif
+  ScopedEnv computer_{"TRALVEX_COMPUTER_NAME", "OLDPC"};
+  std::wstring oldProgram_ = root_.Join(L"Old\\Prog");
+  std::wstring newProgram_ = root_.Join(L"New\\Prog");
+  OsFacts facts_{kVersion61, 48, kArch64, 1033};
+  std::unique_ptr<IniFile> ini_ = MakeIniFile();
+  LanguageTable language_{*ini_};
+  LoopingMessageView view_;
+  FakeUninstallRegistry registry_;
+  WizardDouble oldWizard_, oldRunPage_, newWizard_, newRunPage_;
+  std::unique_ptr<CServerControl> server_;
+  std::unique_ptr<CClientControl> client_;
+  std::vector<std::pair<std::wstring, std::string>> data_;
+  std::vector<std::wstring> plain_;
+};
+
+TEST_F(TransferConversation, MovesTheDataFromOnePcToTheOther) {
+  AddBigFile();
+  ClearDataWhenTheStoreIsAsked();
+  std::string storeOnArrival;
+  newWizard_.onMessage = [&, clear = newWizard_.onMessage](const WizardDouble::Message& m) {
+    clear(m);
+    if (m.msg == kMsgRunStage && m.w == kStepLoad)
+      ReadWholeFile(JoinPath(newProgram_, kStoreName), storeOnArrival);
+  };
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(RunToCompletion());
+
+  EXPECT_EQ(oldWizard_.Flow(),
+            (std::vector<WizardDouble::Message>{Page(kPageSenderRun), Stage(kStepCheck),
+                                                Stage(kStepAccount), Stage(kStepAccount),
+                                                Stage(kStepScan), Stage(kStepCopyRequest),
+                                                Stage(kStepLoad), Page(kStepFinish)}));
+  EXPECT_EQ(newWizard_.Flow(),
+            (std::vector<WizardDouble::Message>{Page(kStepAccount), Stage(kStepAccount),
+                                                Stage(kStepScan), Stage(kStepCopyRequest),
+                                                Stage(kStepLoad), Page(kPageReceiverDone)}));
+  EXPECT_TRUE(oldWizard_.Endings().empty());
+  EXPECT_TRUE(newWizard_.Endings().empty());
+  // A fresh capture is never offered for resuming: only the wait was shown.
+  EXPECT_EQ(view_.kinds, std::vector<int>{kMessageWait});
+
+  std::string sentStore = Read(JoinPath(oldProgram_, kStoreName));
+  EXPECT_GT(sentStore.size(), 64u * 1024 * 1024);
+  EXPECT_TRUE(storeOnArrival == sentStore);
+  EXPECT_FALSE(PathExists(JoinPath(newProgram_, kStoreName)));
+  ExpectDataRestored();
+
+  const std::int64_t listed = CountListLines(JoinPath(oldProgram_, kFileListName));
+  EXPECT_EQ(listed, static_cast<std::int64_t>(data_.size()));
+  EXPECT_EQ(ReadFileCount(*ini_, JoinPath(newProgram_, kPcInfoName)), listed);
+  EXPECT_EQ(Read(JoinPath(newProgram_, kAppListName)), Read(JoinPath(oldProgram_, kAppListName)));
+  EXPECT_EQ(Read(JoinPath(newProgram_, L"x64\\MigCustom.xml")), Read(JoinPath(oldProgram_, L"x64\\MigCustom.xml")));
+  EXPECT_TRUE(oldRunPage_.Got(kMsgRunFields, 1));
+  EXPECT_TRUE(newRunPage_.Got(kMsgRunFields, 1));
+  EXPECT_EQ(client_->ElapsedTextValue().size(), 8u);
+  EXPECT_EQ(server_->ElapsedTextValue().size(), 8u);
+
+  // The receiving PC's program ends: the sending PC's wizard closes normally.
+  client_->Finalize();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !oldWizard_.Endings().empty(); }, 20000));
+  EXPECT_EQ(oldWizard_.Endings().front().w, static_cast<WParam>(kEndExitAfterFinish));
+}
+
+TEST_F(TransferConversation, ResumesACutStoreTransferFromWhereItStopped) {
+  AddBigFile();
+  ClearDataWhenTheStoreIsAsked();
+  const std::wstring localStore = JoinPath(newProgram_, kStoreName);
+  ConnectAndConfirmAccounts();
+  // Cut the connection once a good part of the store has arrived.
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return FileLength(localStore) > 8 * 1024 * 1024; }, kLongWaitMs));
+  client_->Finalize();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !oldWizard_.Endings().empty(); }, 20000));
+  EXPECT_EQ(oldWizard_.Endings().front().w, static_cast<WParam>(kEndConnectionClosed));
+  EXPECT_EQ(oldWizard_.Endings().front().l, kEndedOnSendingPc);
+  const std::int64_t partial = FileLength(localStore);
+  const std::string sentStore = Read(JoinPath(oldProgram_, kStoreName));
+  ASSERT_LT(partial, static_cast<std::int64_t>(sentStore.size()));
+
+  std::string storeOnArrival;
+  newWizard_.onMessage = [&](const WizardDouble::Message& m) {
+    if (m.msg == kMsgRunStage && m.w == kStepLoad) ReadWholeFile(localStore, storeOnArrival);
+  };
+  view_.answers = {true};
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(RunToCompletion());
+  EXPECT_TRUE(newWizard_.Endings().empty());
+  EXPECT_EQ(view_.kinds, (std::vector<int>{kMessageWait, kMessageWait, kMessageYesNo}));
+  // The existing store went again without a second capture, and the resumed
+  // copy is the store, byte for byte.
+  EXPECT_EQ(oldWizard_.Count(kMsgRunStage, kStepScan), 1);
+  EXPECT_TRUE(storeOnArrival == sentStore);
+  ExpectDataRestored();
+}
+
+TEST_F(TransferConversation, LocalStoreLargerThanTheSentOneIsRefused) {
+  ConnectAndConfirmAccounts();
+  // The first run brings the store across; a later run finds a larger one.
+  ASSERT_TRUE(RunToCompletion());
+  ASSERT_TRUE(MakeFolderPath(JoinPath(newProgram_, L"USMT")));
+  const std::int64_t sentSize = FileLength(JoinPath(oldProgram_, kStoreName));
+  ASSERT_TRUE(WriteWholeFile(JoinPath(newProgram_, kStoreName),
+                             std::string(static_cast<std::size_t>(sentSize) + 1, 'x')));
+  client_->Finalize();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !oldWizard_.Endings().empty(); }, 20000));
+
+  view_.answers = {true};
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !newWizard_.Endings().empty(); }, 20000));
+  EXPECT_EQ(newWizard_.Endings().front().w, static_cast<WParam>(kEndInvalidFile));
+}
+
+TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(RunToCompletion());
+  // A 2048-byte start of the store: resumed from 1024, where no proof is made.
+  const std::string sentStore = Read(JoinPath(oldProgram_, kStoreName));
+  ASSERT_TRUE(MakeFolderPath(JoinPath(newProgram_, L"USMT")));
+  ASSERT_TRUE(WriteWholeFile(JoinPath(newProgram_, kStoreName), sentStore.substr(0, 2048)));
+  client_->Finalize();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !oldWizard_.Endings().empty(); }, 20000));
+
+  std::string storeOnArrival;
+  newWizard_.onMessage = [&](const WizardDouble::Message& m) {
+    if (m.msg == kMsgRunStage && m.w == kStepLoad)
+      ReadWholeFile(JoinPath(newProgram_, kStoreName), storeOnArrival);
+  };
+  newWizard_.messages.clear();
+  view_.answers = {true};
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(RunToCompletion());
+  EXPECT_TRUE(newWizard_.Endings().empty());
+  EXPECT_TRUE(storeOnArrival == sentStore);
+}
+
+}  // namespace
+}  // namespace tvx
