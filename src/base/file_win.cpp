@@ -4,6 +4,7 @@
 #include "base/file.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "base/handle_win.h"
 #include "base/win.h"
 
 namespace tvx {
@@ -11,34 +12,6 @@ namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr DWORD kChunk = 1u << 30;  // largest single read or write
-
-class HandleOwner {
- public:
-  explicit HandleOwner(HANDLE handle) : handle_(handle) {}
-  ~HandleOwner() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HandleOwner(const HandleOwner&) = delete;
-  HandleOwner& operator=(const HandleOwner&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-class FindOwner {
- public:
-  explicit FindOwner(HANDLE handle) : handle_(handle) {}
-  ~FindOwner() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindOwner(const FindOwner&) = delete;
-  FindOwner& operator=(const FindOwner&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 HANDLE AsHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 

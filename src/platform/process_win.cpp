@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include "base/handle_win.h"
 #include "base/win.h"
 
 #include <tlhelp32.h>
@@ -16,31 +17,14 @@
 namespace tvx {
 namespace {
 
-class Handle {
- public:
-  explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
-  ~Handle() { Reset(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
-  void Reset(HANDLE handle = nullptr) {
-    if (Valid()) CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 // The first process whose parent is `parent`, or 0.
 DWORD FindChildOf(DWORD parent) {
-  Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot.Valid()) return 0;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-       more = Process32NextW(snapshot.Get(), &entry)) {
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
     if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent) {
       return entry.th32ProcessID;
     }
@@ -51,7 +35,7 @@ DWORD FindChildOf(DWORD parent) {
 // Waits while the tool's child can still be opened: 2 s steps, 21 at most.
 void WaitForChild(DWORD child) {
   constexpr DWORD kRights = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;  // 0x410
-  Handle process(OpenProcess(kRights, FALSE, child));
+  HandleOwner process(OpenProcess(kRights, FALSE, child));
   for (int sleeps = 0; process.Valid();) {
     process.Reset();
     Sleep(2000);
@@ -118,9 +102,9 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
     ShowPlainMessage(L"Failed to execute command!");
     return -1;
   }
-  Handle process(info.hProcess);
-  Handle thread(info.hThread);
-  WaitForSingleObject(process.Get(), INFINITE);
+  HandleOwner process(info.hProcess);
+  HandleOwner thread(info.hThread);
+  WaitForSingleObject(process.get(), INFINITE);
   process.Reset();
   thread.Reset();
   if (const DWORD child = FindChildOf(info.dwProcessId)) WaitForChild(child);
@@ -128,29 +112,29 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
 }
 
 int StopToolByName(const std::wstring& executableName) {
-  Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot.Valid()) {
     ShowPlainMessage(L"CreateToolhelp32Snapshot (of processes)");
     return 0;
   }
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  if (!Process32FirstW(snapshot.Get(), &entry)) {
+  if (!Process32FirstW(snapshot.get(), &entry)) {
     WriteLog(L"Error: Process32First");
     return 0;
   }
   constexpr DWORD kRights = PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
   do {
-    Handle process(OpenProcess(kRights, FALSE, entry.th32ProcessID));
+    HandleOwner process(OpenProcess(kRights, FALSE, entry.th32ProcessID));
     if (!process.Valid()) continue;
     if (executableName != entry.szExeFile) continue;
     DWORD code = 0;
-    GetExitCodeProcess(process.Get(), &code);
-    const bool ended = NativeArchCode() == 7 ? EndProcessFromInside(process.Get(), code)
-                                             : TerminateProcess(process.Get(), code) != FALSE;
-    if (ended) WaitForSingleObject(process.Get(), INFINITE);
+    GetExitCodeProcess(process.get(), &code);
+    const bool ended = NativeArchCode() == 7 ? EndProcessFromInside(process.get(), code)
+                                             : TerminateProcess(process.get(), code) != FALSE;
+    if (ended) WaitForSingleObject(process.get(), INFINITE);
     break;
-  } while (Process32NextW(snapshot.Get(), &entry));
+  } while (Process32NextW(snapshot.get(), &entry));
   return 0;
 }
 

@@ -1,22 +1,9 @@
+#include "base/handle_win.h"
 #include "base/win.h"
 #include "statetool/file_times.h"
 
 namespace tvx {
 namespace {
-
-class HandleOwner {
- public:
-  explicit HandleOwner(HANDLE handle) : handle_(handle) {}
-  ~HandleOwner() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HandleOwner(const HandleOwner&) = delete;
-  HandleOwner& operator=(const HandleOwner&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 std::int64_t ToTicks(const FILETIME& time) {
   return static_cast<std::int64_t>(static_cast<std::uint64_t>(time.dwHighDateTime) << 32 |

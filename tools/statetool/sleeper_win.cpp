@@ -1,24 +1,12 @@
 #include <string>
 
+#include "base/handle_win.h"
 #include "base/win.h"
 #include "statetool/own_executable.h"
 #include "statetool/sleeper.h"
 
 namespace tvx {
 namespace {
-
-class HandleOwner {
- public:
-  explicit HandleOwner(HANDLE handle) : handle_(handle) {}
-  ~HandleOwner() {
-    if (handle_) CloseHandle(handle_);
-  }
-  HandleOwner(const HandleOwner&) = delete;
-  HandleOwner& operator=(const HandleOwner&) = delete;
-
- private:
-  HANDLE handle_;
-};
 
 }  // namespace
 
