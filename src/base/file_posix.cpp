@@ -71,16 +71,9 @@ struct Status {
   std::int64_t lastWrite = 0;
 };
 
-// What Windows would report for the entry at `host` named `name`.
-Status StatusOf(const std::string& host, const std::wstring& name) {
+// What Windows would report for an entry named `name` with this status.
+Status StatusFromInfo(const struct stat& info, bool link, const std::wstring& name) {
   Status status;
-  struct stat info {};
-  if (lstat(host.c_str(), &info) != 0) return status;
-  const bool link = S_ISLNK(info.st_mode);
-  if (link) {
-    struct stat target {};
-    if (stat(host.c_str(), &target) == 0) info = target;
-  }
   const bool folder = S_ISDIR(info.st_mode);
   std::uint32_t attributes = folder ? kAttrDirectory : 0;
   if (IsReadOnly(info)) attributes |= kAttrReadOnly;
@@ -95,6 +88,31 @@ Status StatusOf(const std::string& host, const std::wstring& name) {
   status.lastWrite = (static_cast<std::int64_t>(info.st_mtim.tv_sec) + kSecondsFrom1601To1970) * 10000000 +
                      info.st_mtim.tv_nsec / 100;
   return status;
+}
+
+// What Windows would report for the entry at `host` named `name`.
+Status StatusOf(const std::string& host, const std::wstring& name) {
+  struct stat info {};
+  if (lstat(host.c_str(), &info) != 0) return {};
+  const bool link = S_ISLNK(info.st_mode);
+  if (link) {
+    struct stat target {};
+    if (stat(host.c_str(), &target) == 0) info = target;
+  }
+  return StatusFromInfo(info, link, name);
+}
+
+// The same for an entry of an open folder, looked up by its name alone: a
+// listing then costs one lookup per entry rather than a walk of the whole path.
+Status StatusAt(int folder, const char* entry, const std::wstring& name) {
+  struct stat info {};
+  if (fstatat(folder, entry, &info, AT_SYMLINK_NOFOLLOW) != 0) return {};
+  const bool link = S_ISLNK(info.st_mode);
+  if (link) {
+    struct stat target {};
+    if (fstatat(folder, entry, &target, 0) == 0) info = target;
+  }
+  return StatusFromInfo(info, link, name);
 }
 
 int OpenFlags(OpenMode mode) {
@@ -321,13 +339,12 @@ bool ListFolder(const std::wstring& folder, std::vector<DirEntry>& entries) {
   if (!host) return false;
   DirHandle dir(opendir(host->c_str()));
   if (!dir) return false;
-  const std::string prefix = host->back() == '/' ? *host : *host + "/";
   while (const dirent* entry = readdir(dir.get())) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     DirEntry item;
     item.name = FromUtf8(name);
-    const Status status = StatusOf(prefix + name, item.name);
+    const Status status = StatusAt(dirfd(dir.get()), entry->d_name, item.name);
     if (status.attributes == kNoAttributes) continue;  // gone meanwhile
     item.attributes = status.attributes;
     item.length = status.length;
