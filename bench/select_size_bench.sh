@@ -59,7 +59,7 @@ for run in $(seq $runs); do
 done
 
 read -r _ folders files bytes <<<"$result"
-expected=$(find "$tree" -type f -printf '%s\n' | awk '{s += $1} END {printf "%d", s}')
+expected=$(find "$tree" -type f -printf '%s\n' | awk '{s += $1} END {printf "%.0f", s}')
 [ "$files" -eq 200000 ] && [ "$folders" -eq 20020 ] && [ "$bytes" -eq "$expected" ] ||
   { echo "the pass counted $folders folders, $files files, $bytes bytes (files hold $expected)" >&2; exit 1; }
 
