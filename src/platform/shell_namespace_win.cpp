@@ -7,6 +7,8 @@
 #include <shlwapi.h>
 #include <winioctl.h>
 
+#include <cstddef>
+
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "platform/com_ptr_win.h"
