@@ -5,6 +5,7 @@
 #include "app/message_dialog.h"
 #include "app/wizard_state.h"
 #include "base/path.h"
+#include "base/text.h"
 #include "engine/tool_runner.h"
 #include "profile/pc_info.h"
 #include "select/account_categories.h"
@@ -14,9 +15,25 @@
 #include "select/item_text.h"
 #include "select/local_accounts.h"
 #include "select/path_prefix.h"
-#include "base/text.h"
 
 namespace tvx {
+namespace {
+
+SelectPageSetup PageSetupOf(const LanguageTable& language, std::int32_t versionCode) {
+  SelectPageSetup setup;
+  setup.title = language.GetText({L"SELECTDATA", L"TITLE"});
+  setup.description = language.GetText({L"SELECTDATA", L"PAGEDESC"});
+  setup.boxCaption = language.GetText({L"SELECTDATA", L"BOX"});
+  setup.advanced = language.GetText({L"SELECTDATA", L"ADVANCED"});
+  setup.advancedWidth = AdvancedButtonWidth(language.LanguageId());
+  setup.folderCaption = language.GetText({L"COMMON", L"FOLDER"});
+  setup.fileCaption = language.GetText({L"COMMON", L"FILE"});
+  setup.systemLabel = SystemLabel(language);
+  setup.categoryBoxes = static_cast<int>(CategoriesOfBoxes(versionCode).size());
+  return setup;
+}
+
+}  // namespace
 
 CSelectData::CSelectData(const SelectDataServices& services, const OsFacts& facts)
     : services_(services),
@@ -47,17 +64,7 @@ int CSelectData::EnterPage() {
   const LanguageTable& language = services_.language;
   tree_.SetLanguage(language.LanguageId());
   if (view_) {
-    SelectPageSetup setup;
-    setup.title = language.GetText({L"SELECTDATA", L"TITLE"});
-    setup.description = language.GetText({L"SELECTDATA", L"PAGEDESC"});
-    setup.boxCaption = language.GetText({L"SELECTDATA", L"BOX"});
-    setup.advanced = language.GetText({L"SELECTDATA", L"ADVANCED"});
-    setup.advancedWidth = AdvancedButtonWidth(language.LanguageId());
-    setup.folderCaption = language.GetText({L"COMMON", L"FOLDER"});
-    setup.fileCaption = language.GetText({L"COMMON", L"FILE"});
-    setup.systemLabel = SystemLabel(language);
-    setup.categoryBoxes = static_cast<int>(CategoriesOfBoxes(facts_.versionCode).size());
-    view_->SetUpPage(setup);
+    view_->SetUpPage(PageSetupOf(language, facts_.versionCode));
     view_->ShowFigures(
         FigureTextsOf(FolderCount(), FileCount(), kSelectionBaseOverhead, language));
   }
@@ -169,7 +176,10 @@ void CSelectData::ListAccounts() {
   } else {
     worker_.Release(false);
   }
+  ShowAccounts();
+}
 
+void CSelectData::ShowAccounts() {
   // The logged-on user is listed first, so its button is the one pressed; a
   // user the service does not list (a domain account) leaves the first.
   std::vector<std::wstring> captions;

@@ -102,6 +102,7 @@ class CSelectData final : public MessageTarget {
 
  private:
   void ListAccounts();
+  void ShowAccounts();
   void Rebuild();
   void FillCategoriesOfAll();
   void TickCategoriesInTree();
