@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/activity_log.h"
 #include "app/language_table.h"
 #include "app/os_facts.h"
 #include "base/drive_map.h"
@@ -193,6 +194,15 @@ class TransferConversation : public testing::Test {
     client_->Step(kStepScan, 0);
   }
 
+  // Whether the receiving PC logged a store header starting at `offset`.
+  static bool LoggedStoreFrom(std::size_t size, std::int64_t offset) {
+    std::string log;
+    ReadWholeFile(ProgramFilePath(kLogFileName), log);
+    const std::string line =
+        "COPY CMD: |.COPY, USMT.MIG, " + std::to_string(size) + ", " + std::to_string(offset) + "\r\n";
+    return log.find(line) != std::string::npos;
+  }
+
   // Until both completion pages were asked for, or something ended the run.
   bool RunToCompletion() {
     return MessageLoop::RunUntil(
@@ -316,6 +326,8 @@ TEST_F(TransferConversation, ResumesACutStoreTransferFromWhereItStopped) {
   EXPECT_EQ(oldWizard_.Count(kMsgRunStage, kStepScan), 1);
   EXPECT_TRUE(storeOnArrival == sentStore);
   ExpectDataRestored();
+  // The sending PC started 1024 bytes before the end of the partial copy.
+  EXPECT_TRUE(LoggedStoreFrom(sentStore.size(), partial - 1024));
 }
 
 TEST_F(TransferConversation, LocalStoreLargerThanTheSentOneIsRefused) {
@@ -336,10 +348,12 @@ TEST_F(TransferConversation, LocalStoreLargerThanTheSentOneIsRefused) {
 }
 
 TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
+  WriteData(L"Users\\bob\\Desktop\\letter.txt", std::string(20000, 'b'));
   ConnectAndConfirmAccounts();
   ASSERT_TRUE(RunToCompletion());
   // A 2048-byte start of the store: resumed from 1024, where no proof is made.
   const std::string sentStore = Read(JoinPath(oldProgram_, kStoreName));
+  ASSERT_GT(sentStore.size(), 2048u);
   ASSERT_TRUE(MakeFolderPath(JoinPath(newProgram_, L"USMT")));
   ASSERT_TRUE(WriteWholeFile(JoinPath(newProgram_, kStoreName), sentStore.substr(0, 2048)));
   client_->Finalize();
@@ -356,6 +370,12 @@ TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
   ASSERT_TRUE(RunToCompletion());
   EXPECT_TRUE(newWizard_.Endings().empty());
   EXPECT_TRUE(storeOnArrival == sentStore);
+  EXPECT_TRUE(LoggedStoreFrom(sentStore.size(), 1024));
+
+  // The sending PC's program ends after the finish: the restart question.
+  server_.reset();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !newWizard_.Endings().empty(); }, 20000));
+  EXPECT_EQ(newWizard_.Endings().front().w, static_cast<WParam>(kEndRebootQuestion));
 }
 
 }  // namespace
