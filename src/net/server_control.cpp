@@ -293,6 +293,8 @@ void CServerControl::RemoveConnection(LParam socket) {
 }
 
 void CServerControl::OnConnectionEnded(WParam code, LParam socket) {
+  // A connection this transfer already let go of ends without a word.
+  if (socket != 0 && (!connection_ || reinterpret_cast<LParam>(connection_.get()) != socket)) return;
   RemoveConnection(socket);
   if (finished_) setup_.wizard.Post(kMsgConnectionEnd, kEndExitAfterFinish, socket);
   else setup_.wizard.Post(kMsgConnectionEnd, code, kEndedOnSendingPc);
