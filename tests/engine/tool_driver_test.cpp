@@ -17,28 +17,11 @@
 #include "engine/tool_thread.h"
 #include "fakes/sandbox_root.h"
 #include "platform/process.h"
+#include "support/built_tools.h"
 #include "support/scoped_env.h"
 
 namespace tvx {
 namespace {
-
-#ifdef _WIN32
-constexpr wchar_t kExe[] = L".exe";
-#else
-constexpr wchar_t kExe[] = L"";
-#endif
-
-// The tool folder of the build's program folder, as a program path.
-std::wstring BuiltToolFolder() {
-  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
-#ifdef _WIN32
-  std::wstring path = L"Z:" + FromUtf8(host);  // Wine's Z: is the host root
-  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
-  return path;
-#else
-  return DriveMap::ProgramPath(host);
-#endif
-}
 
 class ToolDriver : public testing::Test {
  protected:
@@ -46,15 +29,7 @@ class ToolDriver : public testing::Test {
     SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) {
       messages_.emplace_back(text);
     });
-    ASSERT_TRUE(MakeFolderPath(tools_));
-    for (const wchar_t* name : {L"scanstate", L"loadstate"}) {
-      const std::wstring file = std::wstring(name) + kExe;
-      ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), file), JoinPath(tools_, file), false))
-          << testing::PrintToString(BuiltToolFolder());
-    }
-    for (const wchar_t* name : {L"migapp.xml", L"config.xml"}) {
-      ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), name), JoinPath(tools_, name), false));
-    }
+    ASSERT_TRUE(InstallBuiltTools(tools_));
     Write(L"Users\\alice\\Documents\\notes [old].txt", "notes");
     Write(L"Users\\alice\\Documents\\deep\\er\\\u00e9t\u00e9.txt", "summer");
     Write(L"Users\\alice\\Documents\\empty.txt", "");
@@ -143,7 +118,7 @@ TEST_F(ToolDriver, CorruptStoreIsRefusedWithoutWritingAFile) {
 }
 
 TEST_F(ToolDriver, MissingToolFailsWithTheMessage) {
-  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"scanstate") + kExe)));
+  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"scanstate") + kToolExe)));
   EXPECT_EQ(RunAndWait(ScanCommandLine(program_), tools_), -1);
   EXPECT_EQ(messages_, std::vector<std::wstring>{L"Failed to execute command!"});
 }
@@ -161,7 +136,7 @@ class Owner : public MessageTarget {
 };
 
 TEST_F(ToolDriver, OwnerHearsTheEndEvenWhenTheToolIsMissing) {
-  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"loadstate") + kExe)));
+  ASSERT_TRUE(RemoveFile(JoinPath(tools_, std::wstring(L"loadstate") + kToolExe)));
   Owner owner;
   ToolRunner runner;
   ToolThread thread;

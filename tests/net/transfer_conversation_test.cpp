@@ -31,29 +31,13 @@
 #include "net/server_control.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
+#include "support/built_tools.h"
 #include "support/scoped_env.h"
 
 namespace tvx {
 namespace {
 
-#ifdef _WIN32
-constexpr wchar_t kExe[] = L".exe";
-#else
-constexpr wchar_t kExe[] = L"";
-#endif
-
 constexpr int kLongWaitMs = 180000;
-
-std::wstring BuiltToolFolder() {
-  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
-#ifdef _WIN32
-  std::wstring path = L"Z:" + FromUtf8(host);
-  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
-  return path;
-#else
-  return DriveMap::ProgramPath(host);
-#endif
-}
 
 // A wizard window as the controllers see it: records what reaches it.
 class WizardDouble final : public MessageTarget {
@@ -104,16 +88,8 @@ class TransferConversation : public testing::Test {
  protected:
   void SetUp() override {
     SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) { plain_.emplace_back(text); });
-    for (const std::wstring& program : {oldProgram_, newProgram_}) {
-      const std::wstring tools = JoinPath(program, L"x64");
-      ASSERT_TRUE(MakeFolderPath(tools));
-      for (const wchar_t* name : {L"scanstate", L"loadstate"}) {
-        const std::wstring file = std::wstring(name) + kExe;
-        ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), file), JoinPath(tools, file), false));
-      }
-      for (const wchar_t* name : {L"migapp.xml", L"config.xml"})
-        ASSERT_TRUE(CopyOneFile(JoinPath(BuiltToolFolder(), name), JoinPath(tools, name), false));
-    }
+    for (const std::wstring& program : {oldProgram_, newProgram_})
+      ASSERT_TRUE(InstallBuiltTools(JoinPath(program, L"x64")));
     ASSERT_TRUE(MakeFolderPath(root_.Join(L"Log")));
     WriteData(L"Users\\alice\\Documents\\notes.txt", "notes of alice");
     WriteData(L"Users\\alice\\Documents\\deep\\\u00e9t\u00e9.txt", "summer");

@@ -1,0 +1,32 @@
+#include "support/built_tools.h"
+
+#include "base/drive_map.h"
+#include "base/file.h"
+#include "base/path.h"
+#include "base/text.h"
+
+namespace tvx {
+
+std::wstring BuiltToolFolder() {
+  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
+#ifdef _WIN32
+  std::wstring path = L"Z:" + FromUtf8(host);  // Wine's Z: is the host root
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+#else
+  return DriveMap::ProgramPath(host);
+#endif
+}
+
+bool InstallBuiltTools(const std::wstring& toolFolder) {
+  if (!MakeFolderPath(toolFolder)) return false;
+  const std::wstring built = BuiltToolFolder();
+  for (const std::wstring& name : {std::wstring(L"scanstate") + kToolExe,
+                                   std::wstring(L"loadstate") + kToolExe,
+                                   std::wstring(L"migapp.xml"), std::wstring(L"config.xml")}) {
+    if (!CopyOneFile(JoinPath(built, name), JoinPath(toolFolder, name), false)) return false;
+  }
+  return true;
+}
+
+}  // namespace tvx
