@@ -5,15 +5,10 @@
 #pragma once
 
 #include "app/wizard_state.h"
+#include "app/wizard_view.h"  // the button looks
 
 namespace tvx {
 
-// Button looks.
-constexpr int kLookNormal = 1;
-constexpr int kLookPressed = 2;
-constexpr int kLookDisabled = 3;
-constexpr int kLookHover = 4;
-constexpr int kLookLatched = 6;
 
 // The option buttons of one page, numbered from 0. The window side keeps
 // each button's look, which the mouse also changes (hover, pressed).
