@@ -1,0 +1,43 @@
+// Control ids of the two network pages' dialogs (templates 114 and 113) and
+// the message the receiving page's search thread reports its end with.
+#pragma once
+
+#include "base/message_loop.h"
+
+namespace tvx {
+
+// Both pages.
+constexpr int kCtlTitle = 1111;
+constexpr int kCtlPageDesc = 1063;
+constexpr int kCtlBubble1 = 1114;
+constexpr int kCtlBubble2 = 1115;
+constexpr int kCtlWaitText = 1240;  // waiting (sending) or searching (receiving)
+constexpr int kCtlMethodCaption = 1158;
+constexpr int kCtlMethodValue = 1246;
+constexpr int kCtlStateCaption = 1159;
+constexpr int kCtlStateValue = 1247;
+constexpr int kCtlStateText = 1226;
+// The four octets: labels on the sending page, edit fields on the receiving one.
+inline constexpr int kCtlOctets[4] = {1122, 1123, 1124, 1125};
+
+// The sending page (CNTConfig).
+constexpr int kCtlSendLabel = 1242;
+constexpr int kCtlBubble3 = 1116;
+constexpr int kCtlWaitAnimation = 1238;
+constexpr int kCtlAdapterButton = 1121;
+constexpr int kCtlAddressButton = 1239;
+
+// The receiving page (CNTConfigTCP).
+constexpr int kCtlReceiveLabel = 1154;
+constexpr int kCtlSearchAnimation = 1243;
+constexpr int kCtlCancelSearch = 1244;
+constexpr int kCtlRetrySearch = 1245;
+
+// The animation both pages play while they wait (GIF resource).
+constexpr int kNetPageAnimation = 363;
+
+// Search thread -> receiving page: the search has ended; wParam the number
+// of the search, so the end of a search that was replaced is told apart.
+constexpr unsigned kMsgSearchEnded = kWmUser + 3343;
+
+}  // namespace tvx
