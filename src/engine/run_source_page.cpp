@@ -1,0 +1,87 @@
+#include "engine/run_source_page.h"
+
+#include "app/wizard_state.h"
+#include "engine/run_face.h"
+#include "engine/run_texts.h"
+#include "net/controller_messages.h"
+#include "net/net_messages.h"
+#include "net/protocol.h"
+#include "net/transfer_files.h"
+
+namespace tvx {
+namespace {
+
+// Stage values of the first stage that end the wizard with a refusal.
+constexpr std::int64_t kRefusedArchitecture = 10;
+constexpr std::int64_t kRefusedLanguage = 11;
+
+}  // namespace
+
+CRunMigrationSource::~CRunMigrationSource() { OnDestroy(); }
+
+void CRunMigrationSource::OnInitDialog() {
+  if (view_) view_->ShowFace(MakeRunPageFace(RunPageKind::kSending, services_.language));
+}
+
+int CRunMigrationSource::Stage(int stage, std::int64_t value) {
+  if (stage == kStepCheck) {
+    if (value == kRefusedArchitecture || value == kRefusedLanguage) {
+      wizard_.Post(kMsgConnectionEnd, static_cast<WParam>(value), 0);
+      return 1;
+    }
+    if (!view_) return 0;
+    if (value != 0) view_->SetStageLine(services_.language.GetText({L"RUN", L"INIT"}));
+    else view_->RepaintProgress();
+    return 0;
+  }
+  if (const auto key = SendingStageKey(stage); key && view_) {
+    view_->SetStageLine(services_.language.GetText(*key));
+  }
+  return 0;
+}
+
+std::intptr_t CRunMigrationSource::OnMessage(unsigned msg, WParam w, LParam l) {
+  if (!view_) return 0;
+  switch (msg) {
+    case kMsgTransferProgress:
+      view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
+      view_->SetTimeLeft(TimeLeftText(static_cast<std::int64_t>(l)));
+      break;
+    case kMsgRunFields:
+      view_->ShowPercent(w != 0);
+      view_->ShowTime(l != 0);
+      break;
+    case kMsgCapturePercent:
+      view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
+      break;
+    case kMsgStopAnimation:
+      StopAnimation();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void CRunMigrationSource::StartAnimation() {
+  if (view_) view_->StartAnimation();
+}
+
+void CRunMigrationSource::StopAnimation() {
+  if (view_) view_->StopAnimation();
+}
+
+void CRunMigrationSource::OnDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  if (services_.stopTool) services_.stopTool(L"scanstate.exe");
+  if (role_ != kRoleSending) return;
+  // A capture without its success line is never offered for resuming.
+  const TransferFiles files(services_.programFolder);
+  if (files.ScanResult() != 0) {
+    files.DeleteStore();
+    files.DeleteScanFiles();
+  }
+}
+
+}  // namespace tvx
