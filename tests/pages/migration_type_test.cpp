@@ -1,0 +1,105 @@
+#include "pages/migration_type.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_ini_file.h"
+#include "fakes/recording_target.h"
+#include "pages/page_nav.h"
+
+namespace tvx {
+namespace {
+
+class FakeMigrationTypeView final : public MigrationTypeView {
+ public:
+  int Look(int option) const override { return looks[option]; }
+  void SetLook(int option, int look) override { looks[option] = look; }
+  void EnableOption(int option, bool enable) override { enabled[option] = enable; }
+  void SetUpPage(const MigrationTypeTexts& texts) override { setup = texts; }
+
+  int looks[4] = {1, 1, 1, 1};
+  bool enabled[4] = {true, true, true, true};
+  MigrationTypeTexts setup;
+};
+
+class MigrationTypeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
+    page_.SetView(&view_);
+    page_.SetWizard(wizard_.Handle());
+  }
+  // The (back, next) of every navigation message posted so far.
+  std::vector<std::pair<WParam, LParam>> Navigation() {
+    MessageLoop::RunUntil([] { return false; }, 20);
+    std::vector<std::pair<WParam, LParam>> nav;
+    for (const RecordingTarget::Message& m : wizard_.messages) {
+      if (m.msg == kMsgPageNav) nav.emplace_back(m.w, m.l);
+    }
+    return nav;
+  }
+
+  FakeIniFile ini_;
+  LanguageTable language_{ini_};
+  RememberedLooks looks_;
+  FakeMigrationTypeView view_;
+  RecordingTarget wizard_;
+  CSelectMigrationType page_{language_, looks_};
+};
+
+TEST_F(MigrationTypeTest, NextComesOnlyWithARoleAndAMethod) {
+  page_.OnOption(kOptionSend);
+  page_.OnOption(kOptionReceive);
+  EXPECT_EQ(Navigation(), (std::vector<std::pair<WParam, LParam>>{{0, 0}, {0, 0}}));
+
+  page_.OnOption(kOptionNetwork);
+  EXPECT_EQ(Navigation().back(), (std::pair<WParam, LParam>{0, 1}));
+  EXPECT_EQ(page_.Choice(), (WizardChoice{kRoleReceiving, kMethodNetwork}));
+
+  // Switching within a group keeps exactly one option of it latched.
+  page_.OnOption(kOptionUsb);
+  EXPECT_EQ(page_.Choice(), (WizardChoice{kRoleReceiving, kMethodUsb}));
+  EXPECT_EQ(view_.looks[kOptionSend], 1);
+  EXPECT_EQ(view_.looks[kOptionNetwork], 1);
+  EXPECT_TRUE(view_.enabled[kOptionSend]);
+  EXPECT_FALSE(view_.enabled[kOptionReceive]);
+  EXPECT_FALSE(view_.enabled[kOptionUsb]);
+
+  page_.RecomputeNext();
+  EXPECT_EQ(Navigation().back(), (std::pair<WParam, LParam>{0, 1}));
+}
+
+TEST_F(MigrationTypeTest, ReleasedOptionTakesTheLookTheChosenOneHad) {
+  view_.looks[kOptionSend] = 4;  // the mouse is over it when it is chosen
+  page_.OnOption(kOptionSend);
+  EXPECT_EQ(looks_.optionButton, 4);
+  EXPECT_EQ(view_.looks[kOptionSend], 6);
+
+  view_.looks[kOptionReceive] = 2;
+  page_.OnOption(kOptionReceive);
+  EXPECT_EQ(view_.looks[kOptionSend], 4);
+  EXPECT_TRUE(view_.enabled[kOptionSend]);
+  EXPECT_EQ(looks_.optionButton, 2);
+}
+
+TEST_F(MigrationTypeTest, DisabledLookOfTheOtherOptionStays) {
+  view_.looks[kOptionNetwork] = 3;
+  view_.enabled[kOptionNetwork] = false;
+  page_.OnOption(kOptionUsb);
+  EXPECT_EQ(view_.looks[kOptionNetwork], 3);
+  EXPECT_FALSE(view_.enabled[kOptionNetwork]);
+}
+
+TEST_F(MigrationTypeTest, NoRememberedLookReleasesToNormal) {
+  page_.OnOption(kOptionSend);  // remembers look 1
+  looks_.optionButton = 0;
+  page_.OnOption(kOptionReceive);
+  EXPECT_EQ(view_.looks[kOptionSend], 1);
+}
+
+TEST(MigrationTypeCaptions, CompactForGreekAndBulgarian) {
+  for (const std::uint16_t id : {1032, 1026}) EXPECT_TRUE(UsesCompactOptionCaptions(id)) << id;
+  for (const std::uint16_t id : {1033, 1042, 1049}) EXPECT_FALSE(UsesCompactOptionCaptions(id)) << id;
+}
+
+}  // namespace
+}  // namespace tvx
