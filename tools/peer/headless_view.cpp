@@ -25,8 +25,10 @@ std::wstring MessageKeyOfText(const IniFile& ini, const LanguageTable& language,
 
 void HeadlessMessages::RunModal(CMessageDlg& dialog, const MessageFace& face) {
   const std::wstring key = MessageKeyOfText(ini_, language_, face.title);
+  const std::wstring textKey = MessageKeyOfText(ini_, language_, face.text);
   shown_.push_back(key);
-  std::wstring line = L"message " + (key.empty() ? std::wstring(L"?") : key) + L": " + face.title;
+  std::wstring line = L"message " + (key.empty() ? std::wstring(L"?") : key) +
+                      (textKey.empty() ? L"" : L"/" + textKey) + L": " + face.title;
   if (!face.text.empty()) line += L" / " + face.text;
   report_.Line(line);
   ++depth_;
@@ -84,6 +86,7 @@ void HeadlessWizardView::EndWizard() {
   if (ended_) return;
   ended_ = true;
   report_.Line(L"wizard closed");
+  if (onEnd_) onEnd_();
 }
 
 }  // namespace tvx

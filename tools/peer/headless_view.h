@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,8 @@ class HeadlessWizardView final : public WizardView {
   // Nobody picks a folder: the copy of the program is never asked for here.
   std::wstring ChooseFolder(const std::wstring&) override { return {}; }
 
+  // Called once when the wizard ends.
+  void SetOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
   bool NextUsable() const { return next_.shown && next_.enabled; }
   bool Ended() const { return ended_; }
 
@@ -84,6 +87,7 @@ class HeadlessWizardView final : public WizardView {
   std::wstring nextText_;
   bool batteryShown_ = false;
   bool ended_ = false;
+  std::function<void()> onEnd_;
 };
 
 }  // namespace tvx

@@ -1,0 +1,167 @@
+// The window side of each page, without windows: option buttons keep their
+// looks so the autopilot can click them, run pages print their stage line
+// and percentage, the result pages keep what they would show, and the
+// receiving PC's address fields hold the address from the command line.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "engine/configuration_page.h"
+#include "engine/run_view.h"
+#include "net/nt_config_tcp_view.h"
+#include "net/nt_config_view.h"
+#include "pages/intro.h"
+#include "pages/migration_type.h"
+#include "pages/result_view.h"
+#include "pages/store_page.h"
+#include "peer/peer_report.h"
+#include "select/account_mapping.h"
+#include "select/select_data_view.h"
+
+namespace tvx {
+
+// Looks of a page's latching options.
+template <typename Base, int kCount>
+class HeadlessOptions : public Base {
+ public:
+  int Look(int option) const override { return Valid(option) ? looks_[option] : 0; }
+  void SetLook(int option, int look) override {
+    if (Valid(option)) looks_[option] = look;
+  }
+  void EnableOption(int option, bool enable) override {
+    if (Valid(option)) enabled_[option] = enable;
+  }
+  bool Enabled(int option) const { return Valid(option) && enabled_[option]; }
+
+ private:
+  static bool Valid(int option) { return option >= 0 && option < kCount; }
+  std::array<int, kCount> looks_{};
+  std::array<bool, kCount> enabled_{};
+};
+
+class HeadlessIntroView final : public IntroView {
+ public:
+  void SetUpPage(const IntroTexts&) override {}
+};
+
+class HeadlessMigrationTypeView final : public HeadlessOptions<MigrationTypeView, 4> {
+ public:
+  void SetUpPage(const MigrationTypeTexts&) override {}
+};
+
+class HeadlessStoreView final : public HeadlessOptions<StorePageView, kStoreDriveOptions> {
+ public:
+  explicit HeadlessStoreView(PeerReport& report) : report_(report) {}
+  void SetUpPage(const StorePageTexts&) override {}
+  void ResetOption(int, int, int) override {}
+  void SetDriveCaption(int option, const std::wstring& caption) override;
+  void ShowOption(int, bool) override {}
+  void ShowNoDriveTexts(bool show) override;
+
+ private:
+  PeerReport& report_;
+};
+
+class HeadlessDataView final : public SelectDataView {
+ public:
+  // `quiet`: the page exists on the receiving PC too, but nobody looks at it.
+  HeadlessDataView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
+  void ShowAccountButtons(const std::vector<std::wstring>& captions) override;
+  void ShowFigures(const FigureTexts& figures) override { figures_ = figures; }
+  const FigureTexts& Figures() const { return figures_; }
+
+ private:
+  PeerReport& report_;
+  bool quiet_;
+  FigureTexts figures_;
+};
+
+class HeadlessAccountView final : public AccountMappingView {
+ public:
+  explicit HeadlessAccountView(PeerReport& report) : report_(report) {}
+  void ShowRows(const MappingRows& rows) override;
+
+ private:
+  PeerReport& report_;
+  std::wstring last_;
+};
+
+class HeadlessRunView final : public RunView {
+ public:
+  // `quiet`: the run page of the other role, which this PC never shows.
+  HeadlessRunView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
+  void ShowFace(const RunPageFace&) override {}
+  void SetTitle(const std::wstring&) override {}
+  void SetStageLine(const std::wstring& text) override;
+  void SetPercent(const std::wstring& text) override;
+  void SetTimeLeft(const std::wstring&) override {}
+  void ShowPercent(bool) override {}
+  void ShowTime(bool) override {}
+  void RepaintProgress() override {}
+  void StartAnimation() override {}
+  void StopAnimation() override {}
+
+ private:
+  PeerReport& report_;
+  bool quiet_;
+  std::wstring stage_;
+};
+
+class HeadlessResultView final : public ResultPageView {
+ public:
+  void SetText(ResultLabel label, const std::wstring& text) override { texts_[label] = text; }
+  void ShowLabel(ResultLabel, bool) override {}
+  void ShowFailureText(ResultLabel, const std::wstring& text) override { failure_ = text; }
+  void ShowInstallButton(bool) override {}
+  void ShowFailurePicture() override {}
+
+  std::wstring Text(ResultLabel label) const;
+  const std::wstring& Failure() const { return failure_; }
+
+ private:
+  std::map<ResultLabel, std::wstring> texts_;
+  std::wstring failure_;
+};
+
+class HeadlessWaitingView final : public NTConfigView {
+ public:
+  explicit HeadlessWaitingView(PeerReport& report) : report_(report) {}
+  void SetText(int control, const std::wstring& text) override;
+  void Show(int, bool) override {}
+  void ShowOctetBoxes(bool) override {}
+  void PlayAnimation() override {}
+  void StopAnimation() override {}
+  // Nobody chooses another adapter: Cancel.
+  int RunAdapterList(IPListModel&) override { return 2; }
+
+ private:
+  PeerReport& report_;
+};
+
+class HeadlessConnectionView final : public NTConfigTCPView {
+ public:
+  // `address`: what the user types into the four fields (may be empty).
+  HeadlessConnectionView(PeerReport& report, const std::wstring& address);
+  void SetText(int, const std::wstring&) override {}
+  void Show(int control, bool shown) override;
+  std::wstring FieldText(int control) override;
+  void FocusField(int) override {}
+  void PlayAnimation() override {}
+  void StopAnimation() override {}
+
+ private:
+  PeerReport& report_;
+  std::array<std::wstring, 4> octets_;
+  bool fieldsShown_ = false;
+};
+
+class HeadlessConfigurationView final : public ConfigurationView {
+ public:
+  void SetUpPage(const ConfigurationTexts&) override {}
+  void SetNetworkState(const std::wstring&) override {}
+  void ShowRecoveryButton(bool) override {}
+};
+
+}  // namespace tvx
