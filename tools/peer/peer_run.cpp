@@ -105,7 +105,7 @@ int RunPeer(const PeerOptions& options) {
   SandboxEnvironment environment(folders);
   SandboxNamespace shellNamespace(pc.driveLetters, options.usbDrive);
   SandboxSystem system(options.arch64, options.language);
-  ReportingShell shell([&report](const std::wstring& command) { report.Line(L"shell: " + command); });
+  ReportingShell shell([&report](const std::wstring& command) { report.Line(command); });
   SandboxPower power(!options.onBattery);
   const auto [address, mask] = InterfaceOf(options);
   SandboxAdapters adapters(address, mask);

@@ -150,7 +150,7 @@ OsQueryResult SandboxSystem::QueryOperatingSystem() {
 
 bool ReportingShell::Open(const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                           int show) {
-  report_(verb + L" " + file + L" " + parameters + (show == kShowHidden ? L" (hidden)" : L""));
+  report_(L"not started: " + file + L" " + parameters + L" (" + verb + (show == kShowHidden ? L", hidden)" : L")"));
   return true;
 }
 
