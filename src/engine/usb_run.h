@@ -79,7 +79,6 @@ class CRunMigration final : public MessageTarget, public UsbStoreAccess {
 
   // "%H:%M:%S" of the last run, set when it ended.
   const std::wstring& ElapsedTextValue() const { return elapsed_; }
-  const std::wstring& PercentLabel() const { return percent_; }
   // The store folder of the run ("E:\TVX"), or the drive found last.
   const std::wstring& StoreFolder() const { return storeFolder_; }
   const std::vector<std::wstring>& DriveList() const { return driveList_; }
