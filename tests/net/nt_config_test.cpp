@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,14 +52,14 @@ class NTConfigTest : public testing::Test {
     server_ = std::make_unique<CServerControl>(server);
   }
 
-  CNTConfig& Page(unsigned port = 0) {
+  CNTConfig& Page(unsigned port = 0, MessageView* messages = nullptr) {
     NTConfigSetup setup;
     setup.wizard = wizard_.Handle();
     setup.facts = kFacts;
     setup.programFolder = folder_.Path();
     setup.port = port;
     setup.language = &names_.language;
-    setup.messages = &messages_;
+    setup.messages = messages != nullptr ? messages : &messages_;
     setup.view = &view_;
     setup.adapters = &adapters_;
     page_ = std::make_unique<CNTConfig>(setup);
@@ -165,11 +166,16 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
   EXPECT_NE(server_->ListenPort(), 0u);
 }
 
-TEST_F(NTConfigTest, ALaterStartRepeatsOnlyTheDiskCheck) {
+TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) {
   CNTConfig& page = Page();
   ASSERT_EQ(page.Start(*server_), kNetPageReady);
   const unsigned port = server_->ListenPort();
   page.OnAddressButton();
+  EXPECT_FALSE(view_.Animating());
+  for (const int octet : kCtlOctets) EXPECT_TRUE(view_.Shown(octet));
+  EXPECT_TRUE(view_.boxesShown && view_.Shown(kCtlAdapterButton) && view_.Shown(kCtlBubble2));
+  EXPECT_FALSE(view_.Shown(kCtlWaitAnimation) || view_.Shown(kCtlAddressButton) || view_.Shown(kCtlWaitText));
+  EXPECT_EQ(view_.Text(kCtlBubble1), L"NTCONFIG/BUBBLE1");
 
   // Back from a lost connection: the adapters may have changed meanwhile.
   adapters_.adapters = {{L"Ethernet", kIfTypeEthernet, L"172.16.0.9", false, L"{X}"}};
@@ -186,21 +192,6 @@ TEST_F(NTConfigTest, ALaterStartRepeatsOnlyTheDiskCheck) {
   EXPECT_EQ(messages_.faces[0].title, L"MESSAGE/DISKFAIL");
   EXPECT_TRUE(page.Initialised());
   EXPECT_EQ(server_->ListenPort(), port);
-}
-
-TEST_F(NTConfigTest, TheAddressButtonShowsTheAddressInsteadOfTheWait) {
-  CNTConfig& page = Page();
-  ASSERT_EQ(page.Start(*server_), kNetPageReady);
-  page.OnAddressButton();
-  EXPECT_FALSE(view_.Animating());
-  for (const int octet : kCtlOctets) EXPECT_TRUE(view_.Shown(octet));
-  EXPECT_TRUE(view_.boxesShown);
-  EXPECT_TRUE(view_.Shown(kCtlAdapterButton));
-  EXPECT_FALSE(view_.Shown(kCtlWaitAnimation));
-  EXPECT_FALSE(view_.Shown(kCtlAddressButton));
-  EXPECT_FALSE(view_.Shown(kCtlWaitText));
-  EXPECT_TRUE(view_.Shown(kCtlBubble2));
-  EXPECT_EQ(view_.Text(kCtlBubble1), L"NTCONFIG/BUBBLE1");
 }
 
 TEST_F(NTConfigTest, TheAdapterDialogReplacesTheAddressOnlyWithOk) {
@@ -229,27 +220,13 @@ TEST_F(NTConfigTest, TheAdapterDialogReplacesTheAddressOnlyWithOk) {
 
 TEST_F(NTConfigTest, ThePageIsBusyOnlyWhileItStarts) {
   ObservingMessageView messages;
-  NTConfigSetup setup;
-  setup.wizard = wizard_.Handle();
-  setup.facts = kFacts;
-  setup.programFolder = folder_.Path();
-  setup.port = 0;
-  setup.language = &names_.language;
-  setup.messages = &messages;
-  setup.view = &view_;
-  setup.adapters = &adapters_;
-  CNTConfig page(setup);
+  CNTConfig& page = Page(0, &messages);
   std::vector<bool> busyWhileShown;
   messages.onShow = [&] { busyWhileShown.push_back(page.Busy()); };
-
-  EXPECT_FALSE(page.Busy());
   page.SetSelectedSize(kMoreThanAnyDisk);
   EXPECT_EQ(page.Start(*server_), kNetPageFailed);
   EXPECT_EQ(busyWhileShown, std::vector<bool>{true});
   EXPECT_FALSE(page.Busy());
-
-  page.SetStatus(5);
-  EXPECT_EQ(page.Status(), 5);
 }
 
 }  // namespace
