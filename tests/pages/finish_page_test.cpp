@@ -1,0 +1,193 @@
+#include "pages/finish_page.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/file.h"
+#include "base/path.h"
+#include "base/text.h"
+#include "fakes/fake_ini_file.h"
+#include "fakes/fake_uninstall_registry.h"
+#include "fakes/recording_result_view.h"
+#include "fakes/sandbox_root.h"
+#include "fakes/scripted_message_view.h"
+#include "net/transfer_clock.h"
+#include "profile/pc_info.h"
+#include "support/scoped_env.h"
+
+namespace tvx {
+namespace {
+
+std::string ProgressLine(const std::string& pairs) {
+  return "07 Dec 2026, 10:15:02 +00:00, 00:00:04, " + pairs + "\r\n";
+}
+
+class FinishPageTest : public testing::Test {
+ protected:
+  void SetUp() override {
+#ifndef _WIN32
+    program_ = std::make_unique<ScopedEnv>("TRALVEX_PROGRAM_FOLDER", ToUtf8(root_.Join(L"Prog")));
+#endif
+    ASSERT_TRUE(MakeFolderPath(ProgramFolder()));
+    // Windows runs this beside the test program: leave whatever is there.
+    for (const wchar_t* folder : {L"x64", L"x86"}) {
+      const std::wstring path = ProgramFilePath(folder);
+      if (!IsFolder(path)) {
+        ASSERT_TRUE(MakeFolder(path));
+        made_.push_back(path);
+      }
+      const std::wstring rules = JoinPath(path, L"migCustom.xml");
+      if (!PathExists(rules)) {
+        ASSERT_TRUE(WriteWholeFile(rules, ToUtf8(folder)));
+        made_.push_back(rules);
+      }
+    }
+    ASSERT_TRUE(MakeFolderPath(usb_ + L"\\TVX"));
+    registry_.Add(L"{1}", L"Photo Album");
+
+    language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
+    languageIni_.Put(language_.IniPath(),
+                     L"[COMMON]\r\nUNIT1=B\r\nUNIT2=KB\r\nUNIT3=MB\r\nUNIT4=GB\r\nUNIT5=files\r\n"
+                     L"TUSB=USB drive\r\nTNETWORK=Network\r\n"
+                     L"[FINISH]\r\nDESC1=d1\r\nDESC21=d21\r\nDESC22=d22\r\nDESC3=d3\r\nDESC4=d4\r\n"
+                     L"[MESSAGE]\r\nSCANFAIL=The scan failed\r\nUSBCOPY=Copy failed\r\n");
+    page_.SetView(&view_);
+    page_.OnInitDialog();
+  }
+  void TearDown() override {
+    for (const wchar_t* name : {L"progress.txt", L"list.txt", L"PCInfo.txt", L"Applist.ini"}) {
+      RemoveFile(ProgramFilePath(name));
+    }
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      if (IsFolder(*it)) {
+        RemoveFolder(*it);
+      } else {
+        RemoveFile(*it);
+      }
+    }
+  }
+
+  void ScanWrote(int files, const std::string& megabytes, bool success) {
+    std::wstring list;
+    for (int i = 0; i < files; ++i) list += L"C:\\Users\\alice\\f" + std::to_wstring(i) + L".txt\r\n";
+    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"list.txt"), "\xFF\xFE" + ToUtf16Le(list)));
+    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"progress.txt"),
+                               ProgressLine("totalSizeInMBToTransfer, " + megabytes) +
+                                   ProgressLine(success ? "errorCode, 0" : "errorCode, 27")));
+  }
+  void Enter(std::int32_t method, const std::wstring& usbFolder) {
+    page_.SetChoice({kRoleSending, method});
+    page_.EnterPage(usbFolder, ElapsedText(25 * 3600 + 3 * 60));
+  }
+  std::wstring OnDrive(const wchar_t* name) const { return usb_ + L"\\TVX\\" + name; }
+
+  SandboxRoot root_;
+  std::unique_ptr<ScopedEnv> program_;
+  std::vector<std::wstring> made_;  // files and folders SetUp created
+  const std::wstring usb_ = root_.Join(L"Usb");
+  FakeIniFile languageIni_;
+  LanguageTable language_{languageIni_};
+  std::unique_ptr<IniFile> ini_ = MakePortableIniFile();
+  FakeUninstallRegistry registry_;
+  ScriptedMessageView messages_;
+  OsFacts facts_{kVersion61, 48, kArch64, 1033};
+  RecordingResultView view_;
+  CFinish page_{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_};
+};
+
+TEST_F(FinishPageTest, ShowsTheScanSizeInTheLargestUnit) {
+  struct Row {
+    const char* megabytes;
+    const wchar_t* text;
+  };
+  const Row rows[] = {{"1536", L"1.50 GB"}, {"1", L"1.00 MB"}, {"0", L"0 B"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.megabytes);
+    ScanWrote(3, row.megabytes, true);
+    Enter(kMethodNetwork, L"");
+    EXPECT_EQ(view_.Text(ResultLabel::DataValue), row.text);
+  }
+  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"3 files");
+  EXPECT_EQ(view_.Text(ResultLabel::TimeValue), L"01:03:00");  // whole days dropped
+}
+
+TEST_F(FinishPageTest, MissingToolFilesCountZeroAndFail) {
+  Enter(kMethodNetwork, L"");
+  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"0 files");
+  EXPECT_EQ(view_.Text(ResultLabel::DataValue), L"0 B");
+  EXPECT_TRUE(page_.ScanFailed());
+  EXPECT_EQ(ReadFileCount(*ini_, ProgramFilePath(kPcInfoName)), 0);
+}
+
+TEST_F(FinishPageTest, UsbStoreGetsTheControlFilesWithTheFileCount) {
+  ScanWrote(4, "12", true);
+  ASSERT_TRUE(ini_->Write(ProgramFilePath(kPcInfoName), L"SCAN", L"FILESNUM", L"99"));
+  Enter(kMethodUsb, usb_);
+
+  EXPECT_EQ(ReadFileCount(*ini_, OnDrive(L"PCInfo.txt")), 4);
+  EXPECT_TRUE(PathExists(OnDrive(L"Applist.ini")));
+  std::string rules, expected;
+  ASSERT_TRUE(ReadWholeFile(OnDrive(L"migCustom.xml"), rules));
+  ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"x64\\migCustom.xml"), expected));
+  EXPECT_EQ(rules, expected);
+  EXPECT_TRUE(messages_.faces.empty());
+  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"d22");
+  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"USB drive");
+  EXPECT_TRUE(view_.installButton);
+}
+
+TEST_F(FinishPageTest, UnreadArchitectureCopiesNoRuleFile) {
+  facts_.archCode = kArchUnread;
+  CFinish page{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_};
+  ScanWrote(1, "1", true);
+  page.SetChoice({kRoleSending, kMethodUsb});
+  page.EnterPage(usb_, L"00:00:01");
+  EXPECT_TRUE(PathExists(OnDrive(L"PCInfo.txt")));
+  EXPECT_FALSE(PathExists(OnDrive(L"migCustom.xml")));
+}
+
+TEST_F(FinishPageTest, FailedScanPutsNothingOnTheDrive) {
+  ScanWrote(2, "5", false);
+  Enter(kMethodUsb, usb_);
+
+  EXPECT_TRUE(page_.ScanFailed());
+  EXPECT_FALSE(PathExists(OnDrive(L"PCInfo.txt")));
+  EXPECT_TRUE(messages_.faces.empty());
+  EXPECT_EQ(view_.failureLabel, ResultLabel::Desc2);
+  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"The scan failed");
+  for (const ResultLabel hidden : {ResultLabel::Desc1, ResultLabel::Desc3, ResultLabel::Desc4}) {
+    EXPECT_FALSE(view_.Shown(hidden));
+  }
+  // The sending PC still records what the scan listed.
+  EXPECT_EQ(ReadFileCount(*ini_, ProgramFilePath(kPcInfoName)), 2);
+}
+
+TEST_F(FinishPageTest, DriveThatTakesNoFileGetsTheNotice) {
+  ScanWrote(1, "1", true);
+  Enter(kMethodUsb, root_.Join(L"Gone"));
+  ASSERT_EQ(messages_.faces.size(), 1u);
+  EXPECT_FALSE(messages_.faces[0].leftShown);  // one button
+  EXPECT_FALSE(messages_.faces[0].checkBoxShown);
+  EXPECT_EQ(messages_.faces[0].title, L"Copy failed");
+  EXPECT_EQ(messages_.faces[0].text, L"");
+}
+
+TEST_F(FinishPageTest, NetworkModeHidesTheInstallOffer) {
+  ScanWrote(1, "1", true);
+  Enter(kMethodNetwork, L"");
+  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"Network");
+  EXPECT_FALSE(view_.Shown(ResultLabel::InstallLink));
+  EXPECT_FALSE(view_.Shown(ResultLabel::Desc3));
+  EXPECT_FALSE(view_.installButton);
+  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"d21");
+  EXPECT_FALSE(PathExists(OnDrive(L"PCInfo.txt")));
+  std::string list;
+  ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"Applist.ini"), list));
+  EXPECT_EQ(list, "\xFF\xFE" + ToUtf16Le(L"Photo Album\r\n"));
+}
+
+}  // namespace
+}  // namespace tvx
