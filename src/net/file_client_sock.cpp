@@ -1,6 +1,5 @@
 #include "net/file_client_sock.h"
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/path.h"
 #include "net/connection_end.h"
@@ -28,7 +27,7 @@ void CFileClientSock::SetReceiveFolder(const std::wstring& programFolder, std::i
 
 void CFileClientSock::Finalize() {
   ShutDownConnection(*this);
-  writer_.Close();
+  CloseFile();
   receiver_.Reset();
 }
 
@@ -49,14 +48,16 @@ void CFileClientSock::OnReceive(int /*error*/) {
 
 void CFileClientSock::OnClose(int error) {
   Log(L"Server Socket Closed: " + std::to_wstring(error));
-  writer_.Close();
+  CloseFile();
   receiver_.Reset();
   // The owner may finalize or re-create the connection: nothing after this.
   owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
 
 std::int64_t CFileClientSock::OpenFile(ReceivedFile file, std::uint64_t offset) {
-  return writer_.Open(file, offset);
+  const std::int64_t length = writer_.Open(file, offset);
+  if (length >= 0) log_.Hold(ProgramFolder());
+  return length;
 }
 
 std::string CFileClientSock::ReadBack(std::uint64_t offset, std::size_t length) {
@@ -65,7 +66,10 @@ std::string CFileClientSock::ReadBack(std::uint64_t offset, std::size_t length) 
 
 bool CFileClientSock::WriteFile(const char* data, std::size_t length) { return writer_.Write(data, length); }
 
-void CFileClientSock::CloseFile() { writer_.Close(); }
+void CFileClientSock::CloseFile() {
+  writer_.Close();
+  log_.Release();
+}
 
 void CFileClientSock::DiscardStore() { writer_.DiscardStore(); }
 
@@ -81,7 +85,7 @@ void CFileClientSock::Fail(int code) {
 }
 
 void CFileClientSock::Log(std::wstring_view line) {
-  WriteLog(line);
+  log_.Write(line);
   DebugOut(line);
 }
 

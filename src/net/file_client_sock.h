@@ -27,6 +27,7 @@
 #include "base/async_socket.h"
 #include "base/message_loop.h"
 #include "net/file_receiver.h"
+#include "net/held_log.h"
 #include "net/received_file_writer.h"
 
 namespace tvx {
@@ -68,6 +69,8 @@ class CFileClientSock final : public AsyncSocket, private ReceiveSink {
   TargetHandle owner_;
   TargetHandle wizard_;
   ReceivedFileWriter writer_;
+  // Open while a file comes in: a log line for every chunk of it.
+  HeldLog log_;
   FileReceiver receiver_{*this};
   std::array<char, kReceiveChunkBytes> buffer_{};
   std::int64_t value_ = 0;  // the value whose address goes with a step

@@ -47,7 +47,9 @@ class CServerControl::SendReport final : public SendListener {
   void OnBlockSent(std::uint64_t length, std::uint64_t size) override {
     control_.sent_ += length;
     control_.size_ = size;
-    Trace(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
+    // Built only for someone who can see it: this runs once a block.
+    if (DebugOutEnabled())
+      Trace(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
   }
   void OnStoreEnded() override {
     runPage_.Post(kMsgRunFields, 0, 0);
