@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -81,6 +85,37 @@ class WizardDouble final : public MessageTarget {
   }
 };
 
+// Keeps a loop looking at a condition that no message of its own changes.
+class Ticker final : public MessageTarget {
+ public:
+  Ticker() { SetTimer(1, 20); }
+
+ protected:
+  std::intptr_t OnMessage(unsigned, WParam, LParam) override { return 0; }
+  void OnTimer(unsigned) override {}
+};
+
+// From its first turn until stopped, takes 20 ms of its thread's loop again
+// and again: a receiving PC that reads about one chunk per turn, so a store
+// of a few megabytes takes seconds to arrive. Its thread's timers wait
+// meanwhile, so it starts only once the store has been asked for.
+class Brake final : public MessageTarget {
+ public:
+  static constexpr unsigned kTurn = kWmUser + 1;
+  void Stop() { stopped_ = true; }
+
+ protected:
+  std::intptr_t OnMessage(unsigned msg, WParam, LParam) override {
+    if (msg != kTurn || stopped_) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Handle().Post(kTurn);
+    return 0;
+  }
+
+ private:
+  bool stopped_ = false;
+};
+
 WizardDouble::Message Page(WParam code) { return {kMsgChangePage, code, 0}; }
 WizardDouble::Message Stage(WParam code) { return {kMsgRunStage, code, 0}; }
 
@@ -126,6 +161,7 @@ class TransferConversation : public testing::Test {
     clientSetup.language = &language_;
     clientSetup.view = &view_;
     client_ = std::make_unique<CClientControl>(clientSetup);
+    clientSetup_ = clientSetup;
   }
   void TearDown() override {
     client_.reset();
@@ -221,6 +257,7 @@ class TransferConversation : public testing::Test {
   WizardDouble oldWizard_, oldRunPage_, newWizard_, newRunPage_;
   std::unique_ptr<CServerControl> server_;
   std::unique_ptr<CClientControl> client_;
+  ClientSetup clientSetup_;
   std::vector<std::pair<std::wstring, std::string>> data_;
   std::vector<std::wstring> plain_;
 };
@@ -352,6 +389,122 @@ TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
   server_.reset();
   ASSERT_TRUE(MessageLoop::RunUntil([&] { return !newWizard_.Endings().empty(); }, 20000));
   EXPECT_EQ(newWizard_.Endings().front().w, static_cast<WParam>(kEndRebootQuestion));
+}
+
+// Where a message first comes in `messages` from `from` on; the size when never.
+std::size_t IndexOf(const std::vector<WizardDouble::Message>& messages, const WizardDouble::Message& wanted,
+                    std::size_t from = 0) {
+  for (std::size_t i = from; i < messages.size(); ++i)
+    if (messages[i] == wanted) return i;
+  return messages.size();
+}
+
+// The wParams of `msg` in messages[from, to), each checked to be a whole
+// percentage, none lower than the one before.
+std::vector<WParam> PercentsBetween(const std::vector<WizardDouble::Message>& messages, unsigned msg,
+                                    std::size_t from, std::size_t to) {
+  std::vector<WParam> percents;
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    if (messages[i].msg != msg) continue;
+    SCOPED_TRACE(testing::Message() << "message " << msg << " at " << i);
+    EXPECT_GT(i, from);
+    EXPECT_LT(i, to);
+    EXPECT_LE(messages[i].w, 100u);
+    if (!percents.empty()) {
+      EXPECT_GE(messages[i].w, percents.back());
+    }
+    percents.push_back(messages[i].w);
+  }
+  return percents;
+}
+
+TEST_F(TransferConversation, RunPagesHearHowFarCaptureTransferAndApplyHaveCome) {
+  // Four equal files, each taking the tool over a second: capture and apply
+  // outlast the 5 seconds after which the run pages first hear a percentage.
+  ScopedEnv slow{"TRALVEX_STATETOOL_SLOW_MS", "1200"};
+  RemoveFolderTree(root_.Join(L"Users"));
+  data_.clear();
+  for (int i = 0; i < 4; ++i)
+    WriteData(L"Users\\alice\\Documents\\part" + std::to_wstring(i) + L".bin",
+              std::string(3 * 1024 * 1024, static_cast<char>('a' + i)));
+  client_.reset();
+
+  // The receiving PC runs on a thread of its own, as on a PC of its own, so
+  // the sending PC's loop is free for its timers while the store goes out.
+  std::promise<TargetHandle> brakeReady;
+  std::future<TargetHandle> brakeHandle = brakeReady.get_future();
+  std::atomic<bool> accountsReached{false}, senderFinished{false}, receiverDone{false};
+  std::vector<WizardDouble::Message> newRunPage;
+  std::string receiverProblem;
+  std::thread receiving([&] {
+    WizardDouble wizard, runPage;
+    Brake brake;
+    Ticker ticker;
+    brakeReady.set_value(brake.Handle());
+    ClientSetup setup = clientSetup_;
+    setup.wizard = wizard.Handle();
+    setup.runPage = runPage.Handle();
+    CClientControl client(setup);
+    wizard.onMessage = [&](const WizardDouble::Message& m) {
+      if (m.msg == kMsgRunStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
+      if (m.msg == kMsgRunStage && m.w == kStepLoad) brake.Stop();  // the store is here
+    };
+    if (client.Connect(L"127.0.0.1", false) != 0) {
+      receiverProblem = "no connection";
+    } else if (!MessageLoop::RunUntil([&] { return accountsReached.load(); }, 20000)) {
+      receiverProblem = "no account stage";
+    } else {
+      client.Step(kStepScan, 0);
+      if (!MessageLoop::RunUntil([&] { return senderFinished.load() || !wizard.Endings().empty(); }, kLongWaitMs) ||
+          !wizard.Endings().empty())
+        receiverProblem = "the run did not finish";
+    }
+    newRunPage = runPage.messages;
+    receiverDone = true;
+  });
+
+  const TargetHandle brake = brakeHandle.get();
+  oldWizard_.onMessage = [&](const WizardDouble::Message& m) {
+    if (m.msg == kMsgRunStage && m.w == kStepAccount && oldWizard_.Count(kMsgRunStage, kStepAccount) == 2)
+      accountsReached = true;
+    if (m.msg == kMsgChangePage && m.w == kStepFinish) senderFinished = true;
+  };
+  oldRunPage_.onMessage = [&](const WizardDouble::Message& m) {
+    if (m.msg == kMsgRunFields && m.w == 1 && m.l == 1) brake.Post(Brake::kTurn);  // the store was asked for
+  };
+  Ticker ticker;
+  const bool ended = MessageLoop::RunUntil([&] { return receiverDone.load(); }, kLongWaitMs + 20000);
+  receiving.join();
+  ASSERT_TRUE(ended);
+  ASSERT_EQ(receiverProblem, "");
+  ExpectDataRestored();
+
+  // The sending PC: capture percentages while the capture's fields show,
+  // then the transfer's (percent, seconds left) until the store has gone.
+  const std::vector<WizardDouble::Message>& old = oldRunPage_.messages;
+  const std::size_t captureShown = IndexOf(old, {kMsgRunFields, 1, 0});
+  const std::size_t transferShown = IndexOf(old, {kMsgRunFields, 1, 1}, captureShown);
+  const std::size_t transferEnded = IndexOf(old, {kMsgRunFields, 0, 0}, transferShown);
+  ASSERT_LT(transferEnded, old.size());
+  const std::vector<WParam> capture = PercentsBetween(old, kMsgCapturePercent, captureShown, transferShown);
+  EXPECT_FALSE(capture.empty());
+  EXPECT_TRUE(std::all_of(capture.begin(), capture.end(), [](WParam p) { return p >= 1; }));
+  EXPECT_FALSE(PercentsBetween(old, kMsgTransferProgress, transferShown, transferEnded).empty());
+  for (const WizardDouble::Message& m : old) {
+    if (m.msg == kMsgCapturePercent) {
+      EXPECT_EQ(m.l, 0);
+    }
+    if (m.msg == kMsgTransferProgress) {
+      EXPECT_GE(m.l, 1) << "seconds left";
+      EXPECT_LE(m.l, 600) << "seconds left";
+    }
+  }
+
+  // The receiving PC: apply percentages once the apply's fields show.
+  const std::vector<WParam> apply =
+      PercentsBetween(newRunPage, kMsgApplyPercent, IndexOf(newRunPage, {kMsgRunFields, 1, 0}), newRunPage.size());
+  EXPECT_FALSE(apply.empty());
+  EXPECT_TRUE(std::all_of(apply.begin(), apply.end(), [](WParam p) { return p >= 1; }));
 }
 
 }  // namespace
