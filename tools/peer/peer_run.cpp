@@ -109,7 +109,8 @@ int RunPeer(const PeerOptions& options) {
   SandboxPower power(!options.onBattery);
   const auto [address, mask] = InterfaceOf(options);
   SandboxAdapters adapters(address, mask);
-  LoopbackProbeNetwork probes;
+  const std::unique_ptr<ProbeNetwork> sockets = MakeProbeNetwork();
+  LoopbackProbeNetwork probes(*sockets);
   SandboxServices services{accounts, folders, environment, shellNamespace, system, shell, power, adapters, probes};
 
   std::unique_ptr<IniFile> ini = MakeIniFile();

@@ -187,8 +187,7 @@ class LoopbackProbeSession final : public ProbeSession {
 }  // namespace
 
 std::unique_ptr<ProbeSession> LoopbackProbeNetwork::Open() {
-  static const std::unique_ptr<ProbeNetwork> real = MakeProbeNetwork();
-  std::unique_ptr<ProbeSession> session = real->Open();
+  std::unique_ptr<ProbeSession> session = inner_.Open();
   if (!session) return nullptr;
   return std::make_unique<LoopbackProbeSession>(std::move(session));
 }

@@ -129,11 +129,15 @@ class SandboxAdapters final : public NetworkAdapters {
   std::uint32_t mask_;
 };
 
-// Real probes, but only to 127.0.0.0/8: any other address is refused
-// before a socket is made.
+// Probes through `inner`, but only to 127.0.0.0/8: any other address is
+// refused before a socket is made, whatever subnet the search works out.
 class LoopbackProbeNetwork final : public ProbeNetwork {
  public:
+  explicit LoopbackProbeNetwork(ProbeNetwork& inner) : inner_(inner) {}
   std::unique_ptr<ProbeSession> Open() override;
+
+ private:
+  ProbeNetwork& inner_;
 };
 
 }  // namespace tvx
