@@ -168,4 +168,20 @@ else
   echo "PASS: a language mismatch ends with the LANG refusal and nothing applied"
 fi
 
+# --- the same refusal when the store comes on a USB drive ----------------------------
+peer_new_pc "$work/new6" "$dist"
+usb=$work/usb3
+run_peer "$work/recv6.log" "$work/new6" --role receive --computer NEWPC --method usb --usb E \
+  --account carol --language 1042
+recv=$?
+usb=
+if [ "$recv" -eq 0 ] || ! grep -q 'message EXIT/LANG' "$work/recv6.log"; then
+  fail "USB language mismatch: exit $recv, no LANG refusal"
+  show_logs "$work/recv6.log"
+elif [ -n "$(ls -A "$work/new6/c/Users")" ] || grep -q 'stage LOAD' "$work/recv6.log"; then
+  fail "USB language mismatch: the store was applied"
+else
+  echo "PASS: a USB store from a PC of another language is refused before anything is applied"
+fi
+
 [ "$failures" -eq 0 ]
