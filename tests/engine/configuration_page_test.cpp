@@ -104,11 +104,6 @@ TEST_F(ConfigurationPageTest, RecoveryToolIsTheFirstGenerationFound) {
   EXPECT_EQ(shell_.starts, (std::vector<RecordingShell::Start>{{L"open", ToolIn(L"4"), L"", kShowNormal}}));
 }
 
-TEST_F(ConfigurationPageTest, UnexpandedProgramFolderFindsNoTool) {
-  environment_.variables[L"programfiles"] = std::wstring(300, L'x');  // too long to expand
-  EXPECT_FALSE(page_.FindRecoveryTool());
-}
-
 TEST_F(ConfigurationPageTest, ButtonsStartTheirPrograms) {
   struct Row {
     void (CConfiguration::*click)();
@@ -138,11 +133,6 @@ TEST_F(ConfigurationPageTest, KoreanGetsItsOwnSite) {
   page_.OnMakerSite();
   ASSERT_EQ(shell_.starts.size(), 1u);
   EXPECT_EQ(shell_.starts[0].parameters, kMakerSiteKorean);
-}
-
-TEST(ConfigurationLayout, LongCaptionLanguagesMoveTheClickableLines) {
-  for (const std::uint16_t id : {1026, 1030, 1032, 1043, 1049, 1058}) EXPECT_EQ(ClickableLinesX(id), 445) << id;
-  for (const std::uint16_t id : {1033, 1042, 1031}) EXPECT_EQ(ClickableLinesX(id), 385) << id;
 }
 
 }  // namespace

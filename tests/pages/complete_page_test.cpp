@@ -104,11 +104,5 @@ TEST_F(CompletePageTest, FailedLoadShowsTheFailureAndStillTheRows) {
   EXPECT_EQ(shell_.starts.size(), 1u);
 }
 
-TEST_F(CompletePageTest, MissingLoadProgressIsAFailureOfNoSize) {
-  Enter(kMethodUsb);
-  EXPECT_TRUE(loadFailed_);
-  EXPECT_EQ(view_.Text(ResultLabel::DataValue), L"0 B");
-}
-
 }  // namespace
 }  // namespace tvx

@@ -114,14 +114,6 @@ TEST_F(FinishPageTest, ShowsTheScanSizeInTheLargestUnit) {
   EXPECT_EQ(view_.Text(ResultLabel::TimeValue), L"01:03:00");  // whole days dropped
 }
 
-TEST_F(FinishPageTest, MissingToolFilesCountZeroAndFail) {
-  Enter(kMethodNetwork, L"");
-  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"0 files");
-  EXPECT_EQ(view_.Text(ResultLabel::DataValue), L"0 B");
-  EXPECT_TRUE(page_.ScanFailed());
-  EXPECT_EQ(ReadFileCount(*ini_, ProgramFilePath(kPcInfoName)), 0);
-}
-
 TEST_F(FinishPageTest, UsbStoreGetsTheControlFilesWithTheFileCount) {
   ScanWrote(4, "12", true);
   ASSERT_TRUE(ini_->Write(ProgramFilePath(kPcInfoName), L"SCAN", L"FILESNUM", L"99"));

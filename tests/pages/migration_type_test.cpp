@@ -79,26 +79,13 @@ TEST_F(MigrationTypeTest, ReleasedOptionTakesTheLookTheChosenOneHad) {
   EXPECT_EQ(view_.looks[kOptionSend], 4);
   EXPECT_TRUE(view_.enabled[kOptionSend]);
   EXPECT_EQ(looks_.optionButton, 2);
-}
 
-TEST_F(MigrationTypeTest, DisabledLookOfTheOtherOptionStays) {
+  // An option in the disabled look stays so when the other is chosen.
   view_.looks[kOptionNetwork] = 3;
   view_.enabled[kOptionNetwork] = false;
   page_.OnOption(kOptionUsb);
   EXPECT_EQ(view_.looks[kOptionNetwork], 3);
   EXPECT_FALSE(view_.enabled[kOptionNetwork]);
-}
-
-TEST_F(MigrationTypeTest, NoRememberedLookReleasesToNormal) {
-  page_.OnOption(kOptionSend);  // remembers look 1
-  looks_.optionButton = 0;
-  page_.OnOption(kOptionReceive);
-  EXPECT_EQ(view_.looks[kOptionSend], 1);
-}
-
-TEST(MigrationTypeCaptions, CompactForGreekAndBulgarian) {
-  for (const std::uint16_t id : {1032, 1026}) EXPECT_TRUE(UsesCompactOptionCaptions(id)) << id;
-  for (const std::uint16_t id : {1033, 1042, 1049}) EXPECT_FALSE(UsesCompactOptionCaptions(id)) << id;
 }
 
 }  // namespace
