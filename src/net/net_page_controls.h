@@ -6,7 +6,8 @@
 
 namespace tvx {
 
-// Both pages.
+// Both pages. The bubbles are numbered by place; which text each shows
+// depends on the page and its mode.
 constexpr int kCtlTitle = 1111;
 constexpr int kCtlPageDesc = 1063;
 constexpr int kCtlBubble1 = 1114;
