@@ -9,6 +9,9 @@ namespace tvx {
 namespace {
 
 constexpr unsigned kReadEvents = kFdRead | kFdWrite | kFdConnect | kFdClose;
+// About 640 KB of a file per notification: a millisecond or so, so the
+// thread's other messages still come in their turn.
+constexpr int kChunksPerNotice = 16;
 
 }  // namespace
 
@@ -34,13 +37,19 @@ void CFileClientSock::Finalize() {
 void CFileClientSock::OnReceive(int /*error*/) {
   Select(0);
   const std::shared_ptr<bool> alive = alive_;
-  const int got = Receive(buffer_.data(), receiver_.Wanted());
-  if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
-  // One Feed takes it all (the receive asked for no more than wanted); the
-  // loop only guards against a handler that ended the connection meanwhile.
-  std::size_t used = 0;
-  while (got > 0 && used < static_cast<std::size_t>(got) && *alive && IsOpen())
-    used += receiver_.Feed(buffer_.data() + used, static_cast<std::size_t>(got) - used);
+  // While a file comes in, one notification takes up to kChunksPerNotice
+  // receives: a notification per chunk cost the store a good part of its speed.
+  // Headers still come one per notification, as do the steps they report.
+  for (int chunk = 0; chunk < kChunksPerNotice; ++chunk) {
+    const int got = Receive(buffer_.data(), receiver_.Wanted());
+    if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
+    // One Feed takes it all (the receive asked for no more than wanted); the
+    // loop only guards against a handler that ended the connection meanwhile.
+    std::size_t used = 0;
+    while (got > 0 && used < static_cast<std::size_t>(got) && *alive && IsOpen())
+      used += receiver_.Feed(buffer_.data() + used, static_cast<std::size_t>(got) - used);
+    if (got <= 0 || !*alive || !IsOpen() || !receiver_.ReceivingFile()) break;
+  }
   if (!*alive) return;
   if (receiver_.Failed()) ShutDownConnection(*this);
   if (IsOpen()) Select(kReadEvents);

@@ -95,10 +95,11 @@ class Ticker final : public MessageTarget {
   void OnTimer(unsigned) override {}
 };
 
-// From its first turn until stopped, takes 20 ms of its thread's loop again
-// and again: a receiving PC that reads about one chunk per turn, so a store
-// of a few megabytes takes seconds to arrive. Its thread's timers wait
-// meanwhile, so it starts only once the store has been asked for.
+// From its first turn until stopped, takes 100 ms of its thread's loop again
+// and again: a receiving PC that handles one read notification (a few
+// hundred kilobytes at most) per turn, so a store of a few megabytes takes
+// seconds to arrive. Its thread's timers wait meanwhile, so it starts only
+// once the store has been asked for.
 class Brake final : public MessageTarget {
  public:
   static constexpr unsigned kTurn = kWmUser + 1;
@@ -107,7 +108,7 @@ class Brake final : public MessageTarget {
  protected:
   std::intptr_t OnMessage(unsigned msg, WParam, LParam) override {
     if (msg != kTurn || stopped_) return 0;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     Handle().Post(kTurn);
     return 0;
   }
@@ -421,12 +422,14 @@ std::vector<WParam> PercentsBetween(const std::vector<WizardDouble::Message>& me
 TEST_F(TransferConversation, RunPagesHearHowFarCaptureTransferAndApplyHaveCome) {
   // Four equal files, each taking the tool over a second: capture and apply
   // outlast the 5 seconds after which the run pages first hear a percentage.
+  // The store is well larger than what the two socket buffers can hold, so
+  // the sending PC's send lasts seconds too.
   ScopedEnv slow{"TRALVEX_STATETOOL_SLOW_MS", "1200"};
   RemoveFolderTree(root_.Join(L"Users"));
   data_.clear();
   for (int i = 0; i < 4; ++i)
     WriteData(L"Users\\alice\\Documents\\part" + std::to_wstring(i) + L".bin",
-              std::string(3 * 1024 * 1024, static_cast<char>('a' + i)));
+              std::string(8 * 1024 * 1024, static_cast<char>('a' + i)));
   client_.reset();
 
   // The receiving PC runs on a thread of its own, as on a PC of its own, so
