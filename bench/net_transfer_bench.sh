@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Times the network transfer of a store against a plain socket copy, run by hand:
+#   bench/net_transfer_bench.sh [work-folder]
+# Builds the library optimised in build/bench-net and the benchmark beside
+# it. A 1 GiB store (random bytes) goes over loopback three times each way,
+# alternating: once between the two network controllers (real sockets, file
+# receiver and per-chunk log lines; see net_transfer_bench.cpp) and once as a
+# plain blocking send/receive loop with the same 51200-byte blocks. Each
+# copy is compared with the store; the best times are compared (goal: the
+# controllers reach at least 0.8 of the plain copy). Then a 256 MiB store
+# goes once through the controllers, to show that the receiving PC's peak
+# memory does not grow with the store. The processor time the receiving side
+# used is shown too: a busy machine disturbs it less than the seconds. Needs
+# about 3.5 GiB free.
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+work=${1:-$(mktemp -d /tmp/tvx-net-bench.XXXXXX)}
+runs=3
+build=$top/build/bench-net
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT
+
+echo "== building the library (Release) in $build"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target tvx_core -j2 >/dev/null
+extra=()
+if [ -e /usr/lib/x86_64-linux-gnu/libpugixml.so ]; then extra+=(-lpugixml); fi
+g++ -O2 -std=c++20 -I"$top/src" "$top/bench/net_transfer_bench.cpp" "$build/libtvx_core.a" \
+  -lpthread "${extra[@]}" -o "$work/net_transfer_bench"
+
+store=$work/Old/Prog/USMT/USMT.MIG
+received=$work/New/Prog/USMT/USMT.MIG
+make_store() {  # MiB
+  mkdir -p "$(dirname "$store")"
+  head -c "$(($1 * 1024 * 1024))" /dev/urandom >"$store"
+  cat "$store" >/dev/null  # warm the page cache
+}
+# One run: prints "seconds bytes peak-kB cpu-seconds", checks and drops the copy.
+run() {  # controllers|plain
+  local copy=$received
+  [ "$1" = plain ] && copy=$work/plain.MIG
+  rm -f "$copy" "$work/New/Prog/TVX_LOG.txt"
+  local result
+  result=$("$work/net_transfer_bench" "$1" "$work")
+  cmp -s "$store" "$copy" || { echo "the $1 copy differs from the store" >&2; exit 1; }
+  rm -f "$copy"
+  echo "$result"
+}
+mbps() { echo "$2 / 1048576 / $1" | bc -l; }
+best() { printf '%s\n' "$@" | sort -g | head -n 1; }
+
+echo "== 1 GiB store, $runs runs each way ($(nproc) processors)"
+make_store 1024
+ctl_times=() plain_times=() ctl_peaks=() ctl_cpus=() plain_cpus=()
+controllers() {
+  r=$(run controllers); read -r t bytes peak cpu <<<"$r"
+  ctl_times+=("$t"); ctl_peaks+=("$peak"); ctl_cpus+=("$cpu")
+}
+plain() { r=$(run plain); read -r t bytes peak cpu <<<"$r"; plain_times+=("$t"); plain_peak=$peak; plain_cpus+=("$cpu"); }
+for run in $(seq $runs); do
+  # Who goes first changes from run to run.
+  if [ $((run % 2)) -eq 1 ]; then plain; controllers; else controllers; plain; fi
+done
+big_bytes=$bytes
+c=$(best "${ctl_times[@]}") p=$(best "${plain_times[@]}")
+printf '%-22s %8s s  %8.1f MB/s   (runs: %s)\n' "controllers" "$c" "$(mbps "$c" "$big_bytes")" "${ctl_times[*]}"
+printf '%-22s %8s s  %8.1f MB/s   (runs: %s)\n' "plain socket copy" "$p" "$(mbps "$p" "$big_bytes")" "${plain_times[*]}"
+printf 'controllers / plain copy = %.2f of the throughput   (goal: at least 0.80)\n' "$(echo "$p / $c" | bc -l)"
+printf 'receiving side processor time: controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
+  "$(best "${ctl_cpus[@]}")" "${ctl_cpus[*]}" "$(best "${plain_cpus[@]}")" "${plain_cpus[*]}"
+
+echo "== 256 MiB store"
+make_store 256
+r=$(run controllers); read -r t small_bytes small_peak _ <<<"$r"
+printf '%-22s %8s s  %8.1f MB/s\n' "controllers" "$t" "$(mbps "$t" "$small_bytes")"
+echo "== receiving PC's peak memory (VmHWM)"
+printf '%-34s %8s kB\n' "controllers, 256 MiB store" "$small_peak"
+printf '%-34s %8s kB   (runs: %s)\n' "controllers, 1 GiB store" "$(best "${ctl_peaks[@]}")" "${ctl_peaks[*]}"
+printf '%-34s %8s kB\n' "plain copy, 1 GiB store" "$plain_peak"
+echo "every copy was identical to its store"
