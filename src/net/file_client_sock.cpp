@@ -38,8 +38,10 @@ void CFileClientSock::OnReceive(int /*error*/) {
   Select(0);
   const std::shared_ptr<bool> alive = alive_;
   // While a file comes in, one notification takes up to kChunksPerNotice
-  // receives: a notification per chunk cost the store a good part of its speed.
-  // Headers still come one per notification, as do the steps they report.
+  // receives: a notification per chunk cost the store a good part of its
+  // speed. A receive after which no file is coming in (a header without one,
+  // the end of a file, a refusal) ends the turn, so each step is still
+  // reported in a notification of its own.
   for (int chunk = 0; chunk < kChunksPerNotice; ++chunk) {
     const int got = Receive(buffer_.data(), receiver_.Wanted());
     if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
