@@ -45,6 +45,8 @@ CClientControl::~CClientControl() {
 int CClientControl::Connect(const std::wstring& address, bool wait) {
   if (address.empty()) return 1;
   Finalize();
+  accountSent_ = false;
+  scanWaiting_ = false;
   socket_.SetOwner(Handle(), setup_.wizard);
   socket_.SetReceiveFolder(setup_.programFolder, setup_.facts.archCode);
   if (!socket_.Create()) {
@@ -94,6 +96,13 @@ std::intptr_t CClientControl::OnMessage(unsigned msg, WParam w, LParam l) {
     case kMsgSendEnded:
       JoinSend();
       sendBusy_ = false;
+      if (sentCommand_ == kCmdAccount) {
+        accountSent_ = true;
+        if (scanWaiting_) {
+          scanWaiting_ = false;
+          Step(kStepScan, 0);
+        }
+      }
       break;
     case kMsgToolFinished: OnApplyEnded(); break;
     case kMsgConnectionEnd: OnDisconnected(w, l); break;
@@ -113,6 +122,14 @@ void CClientControl::Prepare(const wchar_t* command, std::int64_t value) {
 }
 
 void CClientControl::Step(int step, std::int64_t value) {
+  if (step == kStepScan && !accountSent_) {
+    // The account page shows as soon as the profile suits, while the rule
+    // file and this PC's ACCOUNT are still on their way. A user who confirms
+    // that quickly would overtake them and the sending PC would wait for
+    // ever; SCAN follows once ACCOUNT has gone out.
+    scanWaiting_ = true;
+    return;
+  }
   pendingCommand_.clear();
   pendingValue_ = 0;
   switch (step) {
@@ -232,6 +249,7 @@ void CClientControl::StartSend() {
   if (apply_.Running() || pendingCommand_.empty() || !socket_.IsOpen()) return;
   JoinSend();
   sendBusy_ = true;
+  sentCommand_ = pendingCommand_;
   sendThread_ = std::thread([this, command = pendingCommand_, value = pendingValue_, self = Handle()] {
     SocketChannel channel(socket_);
     SendListener listener;

@@ -87,6 +87,9 @@ class CClientControl final : public MessageTarget {
 
   std::wstring pendingCommand_;
   std::int64_t pendingValue_ = 0;
+  std::wstring sentCommand_;  // of the send thread started last
+  bool accountSent_ = false;  // this conversation's ACCOUNT has gone out
+  bool scanWaiting_ = false;  // the accounts were confirmed before that
   bool connected_ = false;
   bool finished_ = false;
   std::int64_t startTime_ = 0;

@@ -116,5 +116,21 @@ TEST_F(ClientControlTest, AConnectionClosedBeforeTheConversationIsReportedAsNotC
   EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
 }
 
+TEST_F(ClientControlTest, AccountsConfirmedBeforeTheRuleFileArrivedStillReachTheCapture) {
+  // The account page shows as soon as the profile suits; the rule file and
+  // the account step follow on the wire. A user who confirms at once must
+  // not overtake them: the sending PC still has to hear SCAN after ACCOUNT.
+  ControllerPair pair(kPc, kPc);
+  ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
+  ASSERT_FALSE(ControllerPair::Has(pair.newWizard, kMsgRunStage, kStepAccount)) << "the rule file came early";
+  pair.client->Step(kStepScan, 0);
+  EXPECT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.oldWizard, kMsgRunStage, kStepScan); }, 10000));
+  const std::vector<WParam> stages = pair.newWizard.WParamsOf(kMsgRunStage);
+  EXPECT_EQ(stages, (std::vector<WParam>{kStepAccount, kStepScan}));
+}
+
 }  // namespace
 }  // namespace tvx
