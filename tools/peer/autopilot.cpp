@@ -5,10 +5,8 @@
 
 #include "engine/tool_runner.h"
 #include "net/nt_config_tcp.h"
-#include "net/protocol.h"
 #include "pages/migration_type.h"
 #include "pages/store_page.h"
-#include "peer/reporting_pages.h"
 #include "select/account_mapping.h"
 #include "select/select_data.h"
 
@@ -99,12 +97,6 @@ void Autopilot::Tick() {
 }
 
 bool Autopilot::Settled(int page) const {
-  if (page == kPageAccounts) {
-    // Over the network the rows come with the profile, and the exchange of
-    // the rule file and the account step still follows; a user reading the
-    // rows takes longer than that, so the peer waits for the account stage.
-    return !options_.network || pages_.stages->StageCount(kStepAccount) > 0;
-  }
   if (page != kPageData) return true;
   // The accounts appear a moment after the page, and each change of the
   // selection starts a new size pass: a user waits for the figures.

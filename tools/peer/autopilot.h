@@ -23,7 +23,6 @@ class CSelectData;
 class CSelectDataStore;
 class CAccountMapping;
 class CNTConfigTCP;
-class ReportingPages;
 
 struct AutopilotPages {
   CSelectMigrationType* migrationType = nullptr;
@@ -31,7 +30,6 @@ struct AutopilotPages {
   CSelectDataStore* store = nullptr;
   CAccountMapping* accounts = nullptr;
   CNTConfigTCP* connection = nullptr;
-  const ReportingPages* stages = nullptr;
 };
 
 // How often the autopilot looks at the wizard.

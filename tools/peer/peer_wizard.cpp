@@ -161,7 +161,7 @@ PeerWizard::Parts::Parts(const PeerOptions& options_, PeerReport& report_, Sandb
       flow(WizardFlowSetup{&reportingPages, &view, &links, &services_.shell, &services_.power, &language_,
                            &looks, facts_.archCode, programFolder, options_.port}),
       autopilot(options_, report_, flow, view, messages,
-                AutopilotPages{&migrationType, &data, &store, &accounts, &connection, &reportingPages}) {
+                AutopilotPages{&migrationType, &data, &store, &accounts, &connection}) {
   relay.flow = &flow;
 }
 

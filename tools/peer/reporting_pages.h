@@ -2,8 +2,6 @@
 // of the network run printed on the way through.
 #pragma once
 
-#include <map>
-
 #include "app/wizard_pages.h"
 #include "peer/peer_report.h"
 
@@ -47,7 +45,6 @@ class ReportingPages final : public WizardPages {
   void StopRunAnimation(int page) override { pages_.StopRunAnimation(page); }
   void FinishRunPage(int page) override { pages_.FinishRunPage(page); }
   void PassStage(int stage, std::int64_t value) override {
-    ++stageCounts_[stage];
     std::wstring line = L"stage " + StageName(stage, sending_);
     if (stage == 332 && value != 0) line += L" " + std::to_wstring(value);
     if (line != lastStage_) report_.Line(line);
@@ -68,18 +65,11 @@ class ReportingPages final : public WizardPages {
   bool StartConnecting() override { return pages_.StartConnecting(); }
   void PrepareConfigurationPage() override { pages_.PrepareConfigurationPage(); }
 
-  // How often the controllers reported `stage` so far.
-  int StageCount(int stage) const {
-    const auto it = stageCounts_.find(stage);
-    return it == stageCounts_.end() ? 0 : it->second;
-  }
-
  private:
   WizardPages& pages_;
   PeerReport& report_;
   bool sending_;
   std::wstring lastStage_;
-  std::map<int, int> stageCounts_;
 };
 
 }  // namespace tvx
