@@ -82,7 +82,7 @@ int CServerControl::StartListening(unsigned port) {
   if (listen_) ShutDownConnection(*listen_);
   listen_ = std::make_unique<CFileListenSock>();
   listen_->SetOwner(Handle(), setup_.wizard);
-  if (!listen_->Create(port)) {
+  if (!listen_->Create(port, setup_.listenAddress)) {
     LogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
     listen_.reset();
     return 1;

@@ -30,6 +30,9 @@ struct ServerSetup {
   std::wstring programFolder;
   // Read for Applist.ini; must outlive the controller. Null: the machine's own.
   UninstallRegistry* registry = nullptr;
+  // The dotted address to listen on; empty: every interface, as the program
+  // does. A sandbox PC listens on loopback only.
+  std::wstring listenAddress;
 };
 
 class CServerControl final : public MessageTarget {

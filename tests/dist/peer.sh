@@ -58,6 +58,10 @@ peer_old_pc "$work/old1" "$dist" "$big"
 peer_new_pc "$work/new1" "$dist"
 port=$(peer_free_port)
 start_sender "$work/send1.log" "$work/old1" --port "$port"
+listening=$(ss -Hltn "sport = :$port" 2>/dev/null | awk '{ print $4 }')
+if [ "$listening" != "127.0.0.1:$port" ]; then
+  fail "the sending PC listens on ${listening:-nothing}, not on loopback alone"
+fi
 run_peer "$work/recv1.log" "$work/new1" --role receive --computer NEWPC --account carol \
   --port "$port" --search 127.0.0.10/255.255.255.0 --map bob=create:robert
 recv=$?

@@ -145,7 +145,7 @@ PeerWizard::Parts::Parts(const PeerOptions& options_, PeerReport& report_, Sandb
       finish(FinishServices{language_, messages, ini, *registry, [this] { flow.OnCopyProgram(); }}, facts_),
       complete(CompleteServices{language_, ini, services_.shell}, facts_),
       configuration(ConfigurationServices{language_, services_.shell, services_.environment, internet, [] {}}),
-      server(ServerSetup{relay.Handle(), sendRun.Handle(), facts_, programFolder, registry.get()}),
+      server(ServerSetup{relay.Handle(), sendRun.Handle(), facts_, programFolder, registry.get(), L"127.0.0.1"}),
       client(ClientSetup{relay.Handle(), receiveRun.Handle(), facts_, services_.system.UserDefaultUiLanguage(),
                          programFolder, options_.port, &ini, &language_, &messages}),
       waiting(NTConfigSetup{relay.Handle(), facts_, programFolder, options_.port, &language_, &messages,
