@@ -49,6 +49,7 @@ class NTConfigTest : public testing::Test {
     server.runPage = runPage_.Handle();
     server.facts = kFacts;
     server.programFolder = folder_.Path();
+    server.listenAddress = L"127.0.0.1";
     server_ = std::make_unique<CServerControl>(server);
   }
 
@@ -138,7 +139,7 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
     AsyncSocket taken;
     unsigned port = 0;
     if (row.portTaken) {
-      ASSERT_TRUE(taken.Create(0) && taken.Listen());
+      ASSERT_TRUE(taken.Create(0, L"127.0.0.1") && taken.Listen());
       port = taken.LocalPort();
     }
     adapters_.adaptersReadable = row.adaptersReadable;
