@@ -2,7 +2,7 @@
 # Times the network transfer of a store against a plain socket copy, run by hand:
 #   bench/net_transfer_bench.sh [work-folder]
 # Builds the library optimised in build/bench-net and the benchmark beside
-# it. A 1 GiB store (random bytes) goes over loopback three times each way,
+# it. A 1 GiB store (random bytes) goes over loopback five times each way,
 # alternating: once between the two network controllers (real sockets, file
 # receiver and per-chunk log lines; see net_transfer_bench.cpp) and once as a
 # plain blocking send/receive loop with the same 51200-byte blocks. Each
@@ -16,7 +16,7 @@ set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$(mktemp -d /tmp/tvx-net-bench.XXXXXX)}
-runs=3
+runs=5
 build=$top/build/bench-net
 mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
@@ -41,6 +41,8 @@ run() {  # controllers|plain
   local copy=$received
   [ "$1" = plain ] && copy=$work/plain.MIG
   rm -f "$copy" "$work/New/Prog/TVX_LOG.txt"
+  # The last run's copy is still being written back: not during this one.
+  sync
   local result
   result=$("$work/net_transfer_bench" "$1" "$work")
   cmp -s "$store" "$copy" || { echo "the $1 copy differs from the store" >&2; exit 1; }
