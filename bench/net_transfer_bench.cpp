@@ -135,7 +135,7 @@ Clock::time_point g_requested;
 Clock::time_point g_arrived;
 
 void OnReceivingStage(unsigned msg, tvx::WParam w) {
-  if (msg != tvx::kMsgRunStage) return;
+  if (msg != tvx::kMsgWizardStage) return;
   if (w == tvx::kStepCopyRequest) g_requested = Clock::now();
   if (w == tvx::kStepLoad) g_arrived = Clock::now();
 }
@@ -163,14 +163,14 @@ int ReceiveWithController(const std::string& work, unsigned port) {
   // The user confirms the accounts once the account stage has come and its
   // answer has gone out.
   Ticker ticker;
-  if (!tvx::MessageLoop::RunUntil([&] { return wizard.Got(tvx::kMsgRunStage, tvx::kStepAccount); }, 20000))
+  if (!tvx::MessageLoop::RunUntil([&] { return wizard.Got(tvx::kMsgWizardStage, tvx::kStepAccount); }, 20000))
     return 1;
   tvx::MessageLoop::RunUntil([] { return false; }, 300);
   client->Step(tvx::kStepScan, 0);
   const bool arrived = tvx::MessageLoop::RunUntil(
-      [&] { return wizard.Got(tvx::kMsgRunStage, tvx::kStepLoad) || wizard.GotAny(tvx::kMsgConnectionEnd); },
+      [&] { return wizard.Got(tvx::kMsgWizardStage, tvx::kStepLoad) || wizard.GotAny(tvx::kMsgConnectionEnd); },
       kRunLimitMs);
-  if (!arrived || !wizard.Got(tvx::kMsgRunStage, tvx::kStepLoad)) {
+  if (!arrived || !wizard.Got(tvx::kMsgWizardStage, tvx::kStepLoad)) {
     std::fprintf(stderr, "the store did not arrive\n");
     return 1;
   }

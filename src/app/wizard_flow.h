@@ -16,6 +16,7 @@
 
 #include "app/language_table.h"
 #include "app/wizard_links.h"
+#include "app/wizard_messages.h"
 #include "app/wizard_pages.h"
 #include "app/wizard_state.h"
 #include "app/wizard_view.h"
@@ -30,12 +31,6 @@ namespace tvx {
 // Power states of the wizard.
 constexpr std::uint8_t kPowerMains = 100;
 constexpr std::uint8_t kPowerBattery = 101;
-
-// The messages the flow handles.
-constexpr unsigned kMsgWizardRequest = kMsgChangePage;   // WM_USER+3300
-constexpr unsigned kMsgWizardStage = kMsgRunStage;      // WM_USER+3310
-constexpr unsigned kMsgWizardNav = kWmUser + 3320;      // wParam Back, lParam Next
-constexpr unsigned kMsgWizardEnding = kMsgConnectionEnd;  // WM_USER+3501
 
 // Request codes of kMsgWizardRequest (the step codes of the conversation).
 constexpr int kRequestSenderRun = kPageSenderRun;      // 333: the peer started, leave the waiting page

@@ -23,7 +23,7 @@ class WizardPageSet::EndingCatcher final : public MessageTarget {
 
  protected:
   std::intptr_t OnMessage(unsigned msg, WParam w, LParam) override {
-    if (msg == kMsgEndWizard && code == 0) code = static_cast<int>(w);
+    if (msg == kMsgWizardEnding && code == 0) code = static_cast<int>(w);
     return 0;
   }
 };

@@ -135,7 +135,7 @@ void CRunMigration::OnToolFinished() {
   KillTimer(timer_);
   timer_ = 0;
   elapsed_ = ElapsedText(services_.now() - startTime_);
-  wizard_.Send(kMsgChangePage, static_cast<WParam>(Sending() ? kStepFinish : kPageReceiverDone), 1);
+  wizard_.Send(kMsgWizardRequest, static_cast<WParam>(Sending() ? kStepFinish : kPageReceiverDone), 1);
 }
 
 void CRunMigration::StopAnimation() {

@@ -145,12 +145,12 @@ void CClientControl::Step(int step, std::int64_t value) {
     case kStepAccount:
       Prepare(kCmdAccount, 0);
       SetTimer(kTimerSend, kSendDelayMs);
-      setup_.wizard.Send(kMsgRunStage, kStepAccount, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepAccount, 0);
       break;
     case kStepScan:
       Prepare(kCmdScan, 0);
       SetTimer(kTimerSend, kSendDelayMs);
-      setup_.wizard.Send(kMsgRunStage, kStepScan, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepScan, 0);
       break;
     case kStepLoad:
       setup_.runPage.Send(kMsgRunFields, 1, 0);
@@ -159,7 +159,7 @@ void CClientControl::Step(int step, std::int64_t value) {
       break;
     case kStepFinishScan: RequestStore(value); break;
     case kStepFinishCopy:
-      setup_.wizard.Send(kMsgRunStage, kStepLoad, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepLoad, 0);
       Prepare(kCmdFinishCopy, 0);
       SetTimer(kTimerSend, kSendDelayMs);
       break;
@@ -179,7 +179,7 @@ void CClientControl::CheckProfile() {
     setup_.wizard.Send(kMsgConnectionEnd, static_cast<WParam>(result), 0);
     return;
   }
-  setup_.wizard.Send(kMsgChangePage, kStepAccount, 0);
+  setup_.wizard.Send(kMsgWizardRequest, kStepAccount, 0);
   SetTimer(kTimerSend, kSendDelayMs);
   Trace(L"client: SendCmdBlock() WM_CHANGEPAGE ACCOUNT");
 }
@@ -204,7 +204,7 @@ void CClientControl::RequestStore(std::int64_t remoteSize) {
     return;
   }
   pendingValue_ = request.offset;
-  setup_.wizard.Send(kMsgRunStage, kStepCopyRequest, 0);
+  setup_.wizard.Send(kMsgWizardStage, kStepCopyRequest, 0);
   SetTimer(kTimerSend, kSendDelayMs);
 }
 
@@ -226,7 +226,7 @@ void CClientControl::OnApplyEnded() {
   Prepare(kCmdFinish, 0);
   SetTimer(kTimerSend, kSendDelayMs);
   elapsed_ = ElapsedText(NowSeconds() - startTime_);
-  setup_.wizard.Send(kMsgChangePage, kPageReceiverDone, 0);
+  setup_.wizard.Send(kMsgWizardRequest, kPageReceiverDone, 0);
   finished_ = true;
   files_.DeleteStore();
 }

@@ -2,14 +2,11 @@
 // The numbers are the system's own (WM_USER + n), shared with the wizard.
 #pragma once
 
+#include "app/wizard_messages.h"
 #include "base/message_loop.h"
 
 namespace tvx {
 
-// Controller -> wizard: show a page; wParam the page code (protocol.h).
-constexpr unsigned kMsgChangePage = kWmUser + 3300;
-// Controller -> wizard: a stage of the network run; wParam the stage code.
-constexpr unsigned kMsgRunStage = kWmUser + 3310;
 // Sending PC -> run page: (percent, remaining seconds) of the store transfer.
 constexpr unsigned kMsgTransferProgress = kWmUser + 3338;
 // Controller -> run page: show or hide fields, (wParam, lParam) as codes.

@@ -3,6 +3,7 @@
 // system's own (WM_USER + n) and shared with the wizard window.
 #pragma once
 
+#include "app/wizard_messages.h"
 #include "base/message_loop.h"
 
 namespace tvx {
@@ -17,7 +18,7 @@ constexpr unsigned kMsgSendEnded = kWmUser + 3337;
 // wParam 0, lParam the CFileListenSock*.
 constexpr unsigned kMsgAccepted = kWmUser + 3500;
 // An ending condition; wParam is one of the codes below.
-constexpr unsigned kMsgConnectionEnd = kWmUser + 3501;
+constexpr unsigned kMsgConnectionEnd = kMsgWizardEnding;  // the number the wizard hears too
 
 constexpr int kEndConnectionFailure = 0;   // receive error, refused or unwritable file
 constexpr int kEndConnectionClosed = 221;  // the peer closed the connection

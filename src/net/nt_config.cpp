@@ -68,7 +68,7 @@ int CNTConfig::Start(CServerControl& controller) {
   DebugOut(L"server: Initialize()");
   // Only a page that really waits takes the wizard's buttons: after a failed
   // start the wizard stays on the data page, whose buttons must keep working.
-  setup_.wizard.Post(kMsgEnableNav, 0, 0);
+  setup_.wizard.Post(kMsgWizardNav, 0, 0);
   setup_.view->PlayAnimation();
   return kNetPageReady;
 }

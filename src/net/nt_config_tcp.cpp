@@ -164,7 +164,7 @@ void CNTConfigTCP::JoinSearch() {
 void CNTConfigTCP::EnterSearchingLook() {
   NTConfigTCPView& view = *setup_.view;
   manual_ = false;
-  setup_.wizard.Post(kMsgEnableNav, 0, 0);
+  setup_.wizard.Post(kMsgWizardNav, 0, 0);
   ShowOctetFields(false);
   view.Show(kCtlSearchAnimation, true);
   view.Show(kCtlWaitText, true);
@@ -184,7 +184,7 @@ void CNTConfigTCP::EnterManualMode() {
   view.Show(kCtlWaitText, false);
   view.Show(kCtlCancelSearch, false);
   view.Show(kCtlRetrySearch, false);
-  setup_.wizard.Post(kMsgEnableNav, 1, 1);
+  setup_.wizard.Post(kMsgWizardNav, 1, 1);
   view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE1"}));
   view.SetText(kCtlBubble2, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE2"}));
 }

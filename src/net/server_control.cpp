@@ -166,18 +166,18 @@ void CServerControl::Step(int step, std::int64_t value) {
       break;
     case kStepInit:
       Trace(L"server: SendCmdBlock() INIT!");
-      setup_.wizard.Send(kMsgChangePage, kPageSenderRun, 0);
+      setup_.wizard.Send(kMsgWizardRequest, kPageSenderRun, 0);
       setup_.runPage.Send(kMsgRunFields, 0, 0);
       busy_ = true;
       Prepare(kCmdCheck, files_.Path(kPcInfoName), 0);
-      setup_.wizard.Send(kMsgRunStage, kStepCheck, static_cast<LParam>(value));
+      setup_.wizard.Send(kMsgWizardStage, kStepCheck, static_cast<LParam>(value));
       break;
     case kStepCheck:
       Prepare(kCmdDataInfo, RuleFilePath(), 0);
-      setup_.wizard.Send(kMsgRunStage, kStepAccount, static_cast<LParam>(value));
+      setup_.wizard.Send(kMsgWizardStage, kStepAccount, static_cast<LParam>(value));
       break;
     case kStepAccount:
-      setup_.wizard.Send(kMsgRunStage, kStepAccount, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepAccount, 0);
       break;
     case kStepScan:
       if (files_.StoreExists()) {
@@ -186,18 +186,18 @@ void CServerControl::Step(int step, std::int64_t value) {
       }
       setup_.runPage.Send(kMsgRunFields, 1, 0);
       SetTimer(kTimerToolPercent, kToolPercentMs);
-      setup_.wizard.Send(kMsgRunStage, kStepScan, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepScan, 0);
       StartCapture();
       break;
     case kStepCopyRequest:
       KillTimer(kTimerToolPercent);
       setup_.runPage.Send(kMsgRunFields, 1, 1);
       Prepare(kCmdCopy, files_.Path(kStoreName), value);
-      setup_.wizard.Send(kMsgRunStage, kStepCopyRequest, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepCopyRequest, 0);
       break;
     case kStepFinish:
       elapsed_ = ElapsedText(NowSeconds() - startTime_);
-      setup_.wizard.Send(kMsgChangePage, kStepFinish, 0);
+      setup_.wizard.Send(kMsgWizardRequest, kStepFinish, 0);
       finished_ = true;
       break;
     case kStepFinishScan:
@@ -214,7 +214,7 @@ void CServerControl::Step(int step, std::int64_t value) {
       BuildAppList(*setup_.registry, appList);
       Prepare(kCmdFinishCopy, appList, files_.CountListedFiles());
       setup_.runPage.Send(kMsgRunFields, 0, 0);
-      setup_.wizard.Send(kMsgRunStage, kStepLoad, 0);
+      setup_.wizard.Send(kMsgWizardStage, kStepLoad, 0);
       break;
     }
     default:

@@ -1,6 +1,6 @@
 #include "pages/migration_type.h"
 
-#include "pages/page_nav.h"
+#include "app/wizard_messages.h"
 
 namespace tvx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "base/debug_output.h"
 #include "base/text.h"
-#include "pages/page_nav.h"
+#include "app/wizard_messages.h"
 #include "pages/store_drives.h"
 
 namespace tvx {

@@ -21,7 +21,7 @@ int CAccountMapping::EnterPage() {
     const int refusal = CheckProfileCompatibility(services_.ini, ProgramFilePath(kPcInfoName),
                                                   facts_, services_.system.UserDefaultUiLanguage());
     if (refusal != 0) {
-      wizard_.Send(kMsgEndWizard, static_cast<WParam>(refusal), 0);
+      wizard_.Send(kMsgWizardEnding, static_cast<WParam>(refusal), 0);
       return 0;
     }
   }

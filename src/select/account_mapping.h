@@ -12,6 +12,7 @@
 #include "app/language_table.h"
 #include "app/message_view.h"
 #include "app/os_facts.h"
+#include "app/wizard_messages.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
 #include "platform/shell_folders.h"
@@ -21,9 +22,6 @@
 #include "select/usb_store_access.h"
 
 namespace tvx {
-
-// Sent to the wizard: a condition that ends the run, the code in wParam.
-constexpr unsigned kMsgEndWizard = kWmUser + 3501;
 
 struct AccountMappingServices {
   const LanguageTable& language;

@@ -55,7 +55,7 @@ int CSelectData::EnterPage() {
   if (method_ == kMethodNetwork && StoreExists() == 0) {
     if (ShowMessage(services_.language, services_.messages, L"NEWSCAN", {}, kMessageYesNo) !=
         kMessageYes) {
-      wizard_.Send(kMsgPageRequest, kRequestKeepStore, 0);
+      wizard_.Send(kMsgWizardRequest, kRequestKeepStore, 0);
       return 1;
     }
     DeleteStore();
@@ -138,7 +138,7 @@ std::intptr_t CSelectData::OnMessage(unsigned msg, WParam w, LParam) {
       ShowFigures();
       if (worker_.State() == kSizeStateIdle && navigationDisabled_) {
         navigationDisabled_ = false;
-        wizard_.Send(kMsgEnableNav, 1, 1);
+        wizard_.Send(kMsgWizardNav, 1, 1);
       }
       return 0;
     default: return 0;
@@ -295,7 +295,7 @@ void CSelectData::EndChange() {
 void CSelectData::DisableNavigation() {
   if (navigationDisabled_) return;
   navigationDisabled_ = true;
-  wizard_.Send(kMsgEnableNav, 0, 0);
+  wizard_.Send(kMsgWizardNav, 0, 0);
 }
 
 }  // namespace tvx

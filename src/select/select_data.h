@@ -12,6 +12,7 @@
 #include "app/language_table.h"
 #include "app/message_view.h"
 #include "app/os_facts.h"
+#include "app/wizard_messages.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
 #include "platform/shell_folders.h"
@@ -25,10 +26,6 @@
 
 namespace tvx {
 
-// Sent to the wizard: enable Back (wParam) and Next (lParam), 1 or 0.
-constexpr unsigned kMsgEnableNav = kWmUser + 3320;
-// Sent to the wizard: a page request, the code in wParam.
-constexpr unsigned kMsgPageRequest = kWmUser + 3300;
 // Request code: keep the existing store and leave the data page forward.
 constexpr int kRequestKeepStore = 335;
 

@@ -69,7 +69,7 @@ class UsbRun : public testing::Test {
     return page;
   }
   bool RunEnded(int count) {
-    return MessageLoop::RunUntil([&] { return wizard_.Count(kMsgChangePage) == count; }, 120000);
+    return MessageLoop::RunUntil([&] { return wizard_.Count(kMsgWizardRequest) == count; }, 120000);
   }
   std::vector<std::wstring> Titles() const {
     std::vector<std::wstring> titles;
@@ -183,7 +183,7 @@ TEST_F(UsbRun, ClosingDuringARunStopsItsToolAndLeavesThePartialStore) {
     EXPECT_TRUE(PathExists(drive + L"TVX\\USMT\\USMT.MIG"));
   }
   MessageLoop::RunUntil([] { return false; }, 200);  // the late end goes nowhere
-  EXPECT_EQ(wizard_.Count(kMsgChangePage), 0);
+  EXPECT_EQ(wizard_.Count(kMsgWizardRequest), 0);
 }
 
 TEST_F(UsbRun, ReportsADriveItCanNeitherReadNorWrite) {
@@ -226,7 +226,7 @@ TEST_F(UsbRun, CaptureOntoTheDriveThenApplyFromItMovesTheFiles) {
   receiving->CopyControlFilesFromDrive(usb);
   ASSERT_EQ(receiving->StartRun(L"", L""), 0);
   ASSERT_TRUE(RunEnded(2));
-  EXPECT_EQ(wizard_.WParamsOf(kMsgChangePage), (std::vector<WParam>{340, 341}));
+  EXPECT_EQ(wizard_.WParamsOf(kMsgWizardRequest), (std::vector<WParam>{340, 341}));
   EXPECT_TRUE(messages_.faces.empty());
   EXPECT_EQ(*plainMessages_, 0);
 

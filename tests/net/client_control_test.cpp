@@ -61,7 +61,7 @@ TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationSt
   EXPECT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   EXPECT_TRUE(pair.view.kinds.empty());
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
   EXPECT_TRUE(pair.client->Connected());
   EXPECT_TRUE(pair.server->Busy());
 }
@@ -83,10 +83,10 @@ TEST_F(ClientControlTest, IncompatibleProfilesEndTheRunAndSendNothingBack) {
     ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
     ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
     EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{static_cast<WParam>(c.code)});
-    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount));
+    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount));
     // The sending PC hears nothing more: it stays at its profile stage.
     ControllerPair::RunFor(300);
-    EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgRunStage), std::vector<WParam>{kStepCheck});
+    EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardStage), std::vector<WParam>{kStepCheck});
 
     // Its program ends: the receiving PC, connected, reports the closed connection.
     pair.server.reset();
@@ -123,12 +123,12 @@ TEST_F(ClientControlTest, AccountsConfirmedBeforeTheRuleFileArrivedStillReachThe
   ControllerPair pair(kPc, kPc);
   ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
-  ASSERT_FALSE(ControllerPair::Has(pair.newWizard, kMsgRunStage, kStepAccount)) << "the rule file came early";
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+  ASSERT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardStage, kStepAccount)) << "the rule file came early";
   pair.client->Step(kStepScan, 0);
   EXPECT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.oldWizard, kMsgRunStage, kStepScan); }, 10000));
-  const std::vector<WParam> stages = pair.newWizard.WParamsOf(kMsgRunStage);
+      [&] { return ControllerPair::Has(pair.oldWizard, kMsgWizardStage, kStepScan); }, 10000));
+  const std::vector<WParam> stages = pair.newWizard.WParamsOf(kMsgWizardStage);
   EXPECT_EQ(stages, (std::vector<WParam>{kStepAccount, kStepScan}));
 }
 

@@ -63,7 +63,7 @@ class NTConfigTCPTest : public testing::Test {
   std::pair<WParam, LParam> LastNavigation() const {
     std::pair<WParam, LParam> last{9, 9};
     for (const auto& m : wizard_.messages)
-      if (m.msg == kMsgEnableNav) last = {m.w, m.l};
+      if (m.msg == kMsgWizardNav) last = {m.w, m.l};
     return last;
   }
   bool SearchingLook() const {

@@ -72,7 +72,7 @@ class NTConfigTest : public testing::Test {
   std::vector<std::pair<WParam, LParam>> Navigation() const {
     std::vector<std::pair<WParam, LParam>> calls;
     for (const auto& m : wizard_.messages)
-      if (m.msg == kMsgEnableNav) calls.emplace_back(m.w, m.l);
+      if (m.msg == kMsgWizardNav) calls.emplace_back(m.w, m.l);
     return calls;
   }
   bool WaitingMode() const {

@@ -48,7 +48,7 @@ class ServerControlTest : public testing::Test {
     ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
     ASSERT_TRUE(MessageLoop::RunUntil(
         [&] {
-          const std::vector<WParam> stages = pair.oldWizard.WParamsOf(kMsgRunStage);
+          const std::vector<WParam> stages = pair.oldWizard.WParamsOf(kMsgWizardStage);
           return std::count(stages.begin(), stages.end(), WParam{kStepAccount}) == 2;
         },
         10000));
@@ -76,7 +76,7 @@ TEST_F(ServerControlTest, OnlyAConnectionWhileIdleIsAnswered) {
   // The receiving PC takes over and starts the conversation: busy.
   ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgChangePage, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
   ASSERT_TRUE(pair.server->Busy());
   Peer late;
   ASSERT_TRUE(late.Create());
@@ -105,15 +105,15 @@ TEST_F(ServerControlTest, AStoreOfAnEarlierRunIsSentWithoutCapturingAgain) {
   WriteStoreOfEarlierRun(pair, "errorCode, 0\r\n");
   std::string storeOnArrival;
   pair.newWizard.onMessage = [&](unsigned msg, WParam w, LParam) {
-    if (msg == kMsgRunStage && w == kStepLoad)
+    if (msg == kMsgWizardStage && w == kStepLoad)
       ReadWholeFile(JoinPath(pair.newProgram, kStoreName), storeOnArrival);
   };
   ConnectAndScan(pair);
   // The receiving PC has no tool here: its apply ends at once.
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.oldWizard, kMsgChangePage, kStepFinish); }, 20000));
+      [&] { return ControllerPair::Has(pair.oldWizard, kMsgWizardRequest, kStepFinish); }, 20000));
 
-  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgRunStage),
+  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardStage),
             (std::vector<WParam>{kStepCheck, kStepAccount, kStepAccount, kStepCopyRequest, kStepLoad}));
   EXPECT_EQ(pair.oldRunPage.Count(kMsgCapturePercent), 0);
   EXPECT_EQ(storeOnArrival, std::string(70000, 's'));

@@ -59,7 +59,7 @@ class WizardDouble final : public MessageTarget {
   std::vector<Message> Flow() const {
     std::vector<Message> flow;
     for (const Message& m : messages)
-      if (m.msg == kMsgChangePage || m.msg == kMsgRunStage) flow.push_back({m.msg, m.w, 0});
+      if (m.msg == kMsgWizardRequest || m.msg == kMsgWizardStage) flow.push_back({m.msg, m.w, 0});
     return flow;
   }
   bool Got(unsigned msg, WParam w) const {
@@ -117,8 +117,8 @@ class Brake final : public MessageTarget {
   bool stopped_ = false;
 };
 
-WizardDouble::Message Page(WParam code) { return {kMsgChangePage, code, 0}; }
-WizardDouble::Message Stage(WParam code) { return {kMsgRunStage, code, 0}; }
+WizardDouble::Message Page(WParam code) { return {kMsgWizardRequest, code, 0}; }
+WizardDouble::Message Stage(WParam code) { return {kMsgWizardStage, code, 0}; }
 
 class TransferConversation : public testing::Test {
  protected:
@@ -199,7 +199,7 @@ class TransferConversation : public testing::Test {
           int accountStages = 0;
           for (std::size_t i = before; i < oldWizard_.messages.size(); ++i) {
             const WizardDouble::Message& m = oldWizard_.messages[i];
-            accountStages += m.msg == kMsgRunStage && m.w == kStepAccount ? 1 : 0;
+            accountStages += m.msg == kMsgWizardStage && m.w == kStepAccount ? 1 : 0;
           }
           return accountStages == 2;
         },
@@ -220,8 +220,8 @@ class TransferConversation : public testing::Test {
   bool RunToCompletion() {
     return MessageLoop::RunUntil(
         [&] {
-          return (oldWizard_.Got(kMsgChangePage, kStepFinish) &&
-                  newWizard_.Got(kMsgChangePage, kPageReceiverDone)) ||
+          return (oldWizard_.Got(kMsgWizardRequest, kStepFinish) &&
+                  newWizard_.Got(kMsgWizardRequest, kPageReceiverDone)) ||
                  !newWizard_.Endings().empty();
         },
         kLongWaitMs);
@@ -231,7 +231,7 @@ class TransferConversation : public testing::Test {
   // every file back from the store that travelled.
   void ClearDataWhenTheStoreIsAsked() {
     newWizard_.onMessage = [this](const WizardDouble::Message& m) {
-      if (m.msg == kMsgRunStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
+      if (m.msg == kMsgWizardStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
     };
   }
 
@@ -269,7 +269,7 @@ TEST_F(TransferConversation, MovesTheDataFromOnePcToTheOther) {
   std::string storeOnArrival;
   newWizard_.onMessage = [&, clear = newWizard_.onMessage](const WizardDouble::Message& m) {
     clear(m);
-    if (m.msg == kMsgRunStage && m.w == kStepLoad)
+    if (m.msg == kMsgWizardStage && m.w == kStepLoad)
       ReadWholeFile(JoinPath(newProgram_, kStoreName), storeOnArrival);
   };
   ConnectAndConfirmAccounts();
@@ -328,7 +328,7 @@ TEST_F(TransferConversation, ResumesACutStoreTransferFromWhereItStopped) {
 
   std::string storeOnArrival;
   newWizard_.onMessage = [&](const WizardDouble::Message& m) {
-    if (m.msg == kMsgRunStage && m.w == kStepLoad) ReadWholeFile(localStore, storeOnArrival);
+    if (m.msg == kMsgWizardStage && m.w == kStepLoad) ReadWholeFile(localStore, storeOnArrival);
   };
   view_.answers = {true};
   ConnectAndConfirmAccounts();
@@ -337,7 +337,7 @@ TEST_F(TransferConversation, ResumesACutStoreTransferFromWhereItStopped) {
   EXPECT_EQ(view_.kinds, (std::vector<int>{kMessageWait, kMessageWait, kMessageYesNo}));
   // The existing store went again without a second capture, and the resumed
   // copy is the store, byte for byte.
-  EXPECT_EQ(oldWizard_.Count(kMsgRunStage, kStepScan), 1);
+  EXPECT_EQ(oldWizard_.Count(kMsgWizardStage, kStepScan), 1);
   EXPECT_TRUE(storeOnArrival == sentStore);
   ExpectDataRestored();
   // The sending PC started 1024 bytes before the end of the partial copy.
@@ -375,7 +375,7 @@ TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
 
   std::string storeOnArrival;
   newWizard_.onMessage = [&](const WizardDouble::Message& m) {
-    if (m.msg == kMsgRunStage && m.w == kStepLoad)
+    if (m.msg == kMsgWizardStage && m.w == kStepLoad)
       ReadWholeFile(JoinPath(newProgram_, kStoreName), storeOnArrival);
   };
   newWizard_.messages.clear();
@@ -449,8 +449,8 @@ TEST_F(TransferConversation, RunPagesHearHowFarCaptureTransferAndApplyHaveCome) 
     setup.runPage = runPage.Handle();
     CClientControl client(setup);
     wizard.onMessage = [&](const WizardDouble::Message& m) {
-      if (m.msg == kMsgRunStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
-      if (m.msg == kMsgRunStage && m.w == kStepLoad) brake.Stop();  // the store is here
+      if (m.msg == kMsgWizardStage && m.w == kStepCopyRequest) RemoveFolderTree(root_.Join(L"Users"));
+      if (m.msg == kMsgWizardStage && m.w == kStepLoad) brake.Stop();  // the store is here
     };
     if (client.Connect(L"127.0.0.1", false) != 0) {
       receiverProblem = "no connection";
@@ -468,9 +468,9 @@ TEST_F(TransferConversation, RunPagesHearHowFarCaptureTransferAndApplyHaveCome) 
 
   const TargetHandle brake = brakeHandle.get();
   oldWizard_.onMessage = [&](const WizardDouble::Message& m) {
-    if (m.msg == kMsgRunStage && m.w == kStepAccount && oldWizard_.Count(kMsgRunStage, kStepAccount) == 2)
+    if (m.msg == kMsgWizardStage && m.w == kStepAccount && oldWizard_.Count(kMsgWizardStage, kStepAccount) == 2)
       accountsReached = true;
-    if (m.msg == kMsgChangePage && m.w == kStepFinish) senderFinished = true;
+    if (m.msg == kMsgWizardRequest && m.w == kStepFinish) senderFinished = true;
   };
   oldRunPage_.onMessage = [&](const WizardDouble::Message& m) {
     if (m.msg == kMsgRunFields && m.w == 1 && m.l == 1) brake.Post(Brake::kTurn);  // the store was asked for

@@ -8,7 +8,7 @@
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/recording_target.h"
-#include "pages/page_nav.h"
+#include "app/wizard_messages.h"
 
 namespace tvx {
 namespace {
@@ -65,7 +65,7 @@ class StorePageTest : public testing::Test {
     MessageLoop::RunUntil([] { return false; }, 20);
     std::vector<std::pair<WParam, LParam>> nav;
     for (const RecordingTarget::Message& m : wizard_.messages) {
-      if (m.msg == kMsgPageNav) nav.emplace_back(m.w, m.l);
+      if (m.msg == kMsgWizardNav) nav.emplace_back(m.w, m.l);
     }
     return nav;
   }

@@ -27,7 +27,7 @@ class Wizard final : public MessageTarget {
 
  protected:
   std::intptr_t OnMessage(unsigned msg, WParam w, LParam) override {
-    if (msg == kMsgEndWizard) endings.push_back(w);
+    if (msg == kMsgWizardEnding) endings.push_back(w);
     return 0;
   }
 };

@@ -34,8 +34,8 @@ class Wizard final : public MessageTarget {
 
  protected:
   std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override {
-    if (msg == kMsgEnableNav) navigation.emplace_back(w, l);
-    if (msg == kMsgPageRequest) requests.push_back(w);
+    if (msg == kMsgWizardNav) navigation.emplace_back(w, l);
+    if (msg == kMsgWizardRequest) requests.push_back(w);
     return 0;
   }
 };
