@@ -3,7 +3,7 @@
 #include "app/message_dialog.h"
 #include "base/path.h"
 #include "engine/progress_files.h"
-#include "pages/control_files.h"
+#include "engine/usb_store.h"
 #include "pages/result_texts.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
@@ -67,7 +67,8 @@ void CFinish::ShowScanFailed() {
 }
 
 void CFinish::PutControlFilesOnDrive(const std::wstring& usbFolder) {
-  if (CopyControlFilesToDrive(usbFolder, facts_.archCode) == 0) {
+  const ControlFileCopies copies = CopyControlFilesToStore(usbFolder, ProgramFolder(), facts_.archCode);
+  if (!copies.profile && !copies.appList && !copies.rules) {
     ShowMessage(services_.language, services_.messages, L"USBCOPY", {}, kMessageOk);
   }
 }

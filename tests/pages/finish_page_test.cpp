@@ -159,6 +159,8 @@ TEST_F(FinishPageTest, FailedScanPutsNothingOnTheDrive) {
 
 TEST_F(FinishPageTest, DriveThatTakesNoFileGetsTheNotice) {
   ScanWrote(1, "1", true);
+  // A file where the drive's folder should be: nothing can be put there.
+  ASSERT_TRUE(WriteWholeFile(root_.Join(L"Gone"), "x"));
   Enter(kMethodUsb, root_.Join(L"Gone"));
   ASSERT_EQ(messages_.faces.size(), 1u);
   EXPECT_FALSE(messages_.faces[0].leftShown);  // one button
