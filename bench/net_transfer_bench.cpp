@@ -13,9 +13,9 @@
 //  - plain: a blocking send loop of 51200-byte blocks and a blocking receive
 //    loop of the same size writing <work-folder>/plain.MIG. Timed from the
 //    connection to the closed file.
-// The child prints "seconds bytes peak-kB cpu-seconds": the receiver's peak
-// memory (VmHWM) and the processor time it used (user and system), which a
-// busy machine disturbs less than the seconds.
+// Prints "seconds bytes peak-kB receiver-cpu sender-cpu": the receiver's peak
+// memory (VmHWM) and the processor time each side used (user and system),
+// which a busy machine disturbs less than the seconds.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -74,8 +74,9 @@ double CpuSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// The receiver's part of the line; the sender ends it once the receiver is gone.
 void Report(double seconds, long long bytes) {
-  std::printf("%.3f %lld %ld %.3f\n", seconds, bytes, PeakKb(), CpuSeconds());
+  std::printf("%.3f %lld %ld %.3f ", seconds, bytes, PeakKb(), CpuSeconds());
   std::fflush(stdout);
 }
 
@@ -315,5 +316,7 @@ int main(int argc, char** argv) {
     _exit(mode == "plain" ? ReceivePlain(work, port) : ReceiveWithController(work, port));
   }
   close(ports[0]);
-  return mode == "plain" ? SendPlain(work, ports[1], child) : SendWithController(work, ports[1], child);
+  const int result = mode == "plain" ? SendPlain(work, ports[1], child) : SendWithController(work, ports[1], child);
+  if (result == 0) std::printf("%.3f\n", CpuSeconds());
+  return result;
 }

@@ -9,9 +9,9 @@
 # copy is compared with the store; the best times are compared (goal: the
 # controllers reach at least 0.8 of the plain copy). Then a 256 MiB store
 # goes once through the controllers, to show that the receiving PC's peak
-# memory does not grow with the store. The processor time the receiving side
-# used is shown too: a busy machine disturbs it less than the seconds. Needs
-# about 3.5 GiB free.
+# memory does not grow with the store. The processor time each side used is
+# shown too: a busy machine disturbs it less than the seconds. Needs about
+# 3.5 GiB free.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,7 +36,8 @@ make_store() {  # MiB
   head -c "$(($1 * 1024 * 1024))" /dev/urandom >"$store"
   cat "$store" >/dev/null  # warm the page cache
 }
-# One run: prints "seconds bytes peak-kB cpu-seconds", checks and drops the copy.
+# One run: prints "seconds bytes peak-kB receiver-cpu sender-cpu", checks and
+# drops the copy.
 run() {  # controllers|plain
   local copy=$received
   [ "$1" = plain ] && copy=$work/plain.MIG
@@ -54,12 +55,15 @@ best() { printf '%s\n' "$@" | sort -g | head -n 1; }
 
 echo "== 1 GiB store, $runs runs each way ($(nproc) processors)"
 make_store 1024
-ctl_times=() plain_times=() ctl_peaks=() ctl_cpus=() plain_cpus=()
+ctl_times=() plain_times=() ctl_peaks=() ctl_cpus=() plain_cpus=() ctl_scpus=() plain_scpus=()
 controllers() {
-  r=$(run controllers); read -r t bytes peak cpu <<<"$r"
-  ctl_times+=("$t"); ctl_peaks+=("$peak"); ctl_cpus+=("$cpu")
+  r=$(run controllers); read -r t bytes peak cpu scpu <<<"$r"
+  ctl_times+=("$t"); ctl_peaks+=("$peak"); ctl_cpus+=("$cpu"); ctl_scpus+=("$scpu")
 }
-plain() { r=$(run plain); read -r t bytes peak cpu <<<"$r"; plain_times+=("$t"); plain_peak=$peak; plain_cpus+=("$cpu"); }
+plain() {
+  r=$(run plain); read -r t bytes peak cpu scpu <<<"$r"
+  plain_times+=("$t"); plain_peak=$peak; plain_cpus+=("$cpu"); plain_scpus+=("$scpu")
+}
 for run in $(seq $runs); do
   # Who goes first changes from run to run.
   if [ $((run % 2)) -eq 1 ]; then plain; controllers; else controllers; plain; fi
@@ -69,12 +73,17 @@ c=$(best "${ctl_times[@]}") p=$(best "${plain_times[@]}")
 printf '%-22s %8s s  %8.1f MB/s   (runs: %s)\n' "controllers" "$c" "$(mbps "$c" "$big_bytes")" "${ctl_times[*]}"
 printf '%-22s %8s s  %8.1f MB/s   (runs: %s)\n' "plain socket copy" "$p" "$(mbps "$p" "$big_bytes")" "${plain_times[*]}"
 printf 'controllers / plain copy = %.2f of the throughput   (goal: at least 0.80)\n' "$(echo "$p / $c" | bc -l)"
-printf 'receiving side processor time: controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
-  "$(best "${ctl_cpus[@]}")" "${ctl_cpus[*]}" "$(best "${plain_cpus[@]}")" "${plain_cpus[*]}"
+median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
+printf 'median times: controllers %s s, plain copy %s s = %.2f\n' "$(median "${ctl_times[@]}")" \
+  "$(median "${plain_times[@]}")" "$(echo "$(median "${plain_times[@]}") / $(median "${ctl_times[@]}")" | bc -l)"
+printf 'processor time, receiving side: controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
+  "$(median "${ctl_cpus[@]}")" "${ctl_cpus[*]}" "$(median "${plain_cpus[@]}")" "${plain_cpus[*]}"
+printf 'processor time, sending side:   controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
+  "$(median "${ctl_scpus[@]}")" "${ctl_scpus[*]}" "$(median "${plain_scpus[@]}")" "${plain_scpus[*]}"
 
 echo "== 256 MiB store"
 make_store 256
-r=$(run controllers); read -r t small_bytes small_peak _ <<<"$r"
+r=$(run controllers); read -r t small_bytes small_peak _ _ <<<"$r"
 printf '%-22s %8s s  %8.1f MB/s\n' "controllers" "$t" "$(mbps "$t" "$small_bytes")"
 echo "== receiving PC's peak memory (VmHWM)"
 printf '%-34s %8s kB\n' "controllers, 256 MiB store" "$small_peak"
