@@ -294,6 +294,11 @@ TEST_F(TransferConversation, MovesTheDataFromOnePcToTheOther) {
   EXPECT_TRUE(storeOnArrival == sentStore);
   EXPECT_FALSE(PathExists(JoinPath(newProgram_, kStoreName)));
   ExpectDataRestored();
+  // The store's chunks were logged as they came, up to the last one.
+  std::string log;
+  ReadWholeFile(ProgramFilePath(kLogFileName), log);
+  const std::string size = std::to_string(sentStore.size());
+  EXPECT_NE(log.find("] Data: |.COPY, " + size + ", " + size + ", "), std::string::npos);
 
   const std::int64_t listed = CountListLines(JoinPath(oldProgram_, kFileListName));
   EXPECT_EQ(listed, static_cast<std::int64_t>(data_.size()));
