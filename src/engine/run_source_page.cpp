@@ -1,7 +1,6 @@
 #include "engine/run_source_page.h"
 
 #include "app/wizard_state.h"
-#include "engine/run_face.h"
 #include "engine/run_texts.h"
 #include "net/controller_messages.h"
 #include "net/net_messages.h"
@@ -20,7 +19,7 @@ constexpr std::int64_t kRefusedLanguage = 11;
 CRunMigrationSource::~CRunMigrationSource() { OnDestroy(); }
 
 void CRunMigrationSource::OnInitDialog() {
-  if (view_) view_->ShowFace(MakeRunPageFace(RunPageKind::kSending, services_.language));
+  ShowFace(RunPageKind::kSending);
 }
 
 int CRunMigrationSource::Stage(int stage, std::int64_t value) {
@@ -34,14 +33,11 @@ int CRunMigrationSource::Stage(int stage, std::int64_t value) {
     else view_->RepaintProgress();
     return 0;
   }
-  if (const auto key = SendingStageKey(stage); key && view_) {
-    view_->SetStageLine(services_.language.GetText(*key));
-  }
+  ShowStage(SendingStageKey(stage));
   return 0;
 }
 
-std::intptr_t CRunMigrationSource::OnMessage(unsigned msg, WParam w, LParam l) {
-  if (!view_) return 0;
+void CRunMigrationSource::OnRunMessage(unsigned msg, WParam w, LParam l) {
   switch (msg) {
     case kMsgTransferProgress:
       view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
@@ -54,27 +50,13 @@ std::intptr_t CRunMigrationSource::OnMessage(unsigned msg, WParam w, LParam l) {
     case kMsgCapturePercent:
       view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
       break;
-    case kMsgStopAnimation:
-      StopAnimation();
-      break;
     default:
       break;
   }
-  return 0;
-}
-
-void CRunMigrationSource::StartAnimation() {
-  if (view_) view_->StartAnimation();
-}
-
-void CRunMigrationSource::StopAnimation() {
-  if (view_) view_->StopAnimation();
 }
 
 void CRunMigrationSource::OnDestroy() {
-  if (destroyed_) return;
-  destroyed_ = true;
-  if (services_.stopTool) services_.stopTool(L"scanstate.exe");
+  if (!EndToolOnce(L"scanstate.exe")) return;
   if (role_ != kRoleSending) return;
   // A capture without its success line is never offered for resuming.
   const TransferFiles files(services_.programFolder);

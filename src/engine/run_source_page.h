@@ -6,21 +6,19 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <utility>
 
 #include "base/message_loop.h"
+#include "engine/network_run_page.h"
 #include "engine/run_page_services.h"
-#include "engine/run_view.h"
 
 namespace tvx {
 
-class CRunMigrationSource final : public MessageTarget {
+class CRunMigrationSource final : public NetworkRunPage {
  public:
-  explicit CRunMigrationSource(RunPageServices services) : services_(std::move(services)) {}
+  explicit CRunMigrationSource(RunPageServices services) : NetworkRunPage(std::move(services)) {}
   ~CRunMigrationSource() override;
 
-  void SetView(RunView* view) { view_ = view; }
   void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   // The page's copy of the role (11 when this PC sends).
   void SetRole(std::int32_t role) { role_ = role; }
@@ -33,23 +31,14 @@ class CRunMigrationSource final : public MessageTarget {
   // wizard, else 0.
   int Stage(int stage, std::int64_t value);
 
-  // The wizard starts the strip when it shows the page and stops it when it
-  // leaves.
-  void StartAnimation();
-  void StopAnimation();
-
   // The page window is going away; also done by the destructor.
   void OnDestroy();
 
- protected:
-  std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override;
-
  private:
-  RunPageServices services_;
-  RunView* view_ = nullptr;
+  void OnRunMessage(unsigned msg, WParam w, LParam l) override;
+
   TargetHandle wizard_;
   std::int32_t role_ = 0;
-  bool destroyed_ = false;
 };
 
 }  // namespace tvx

@@ -4,21 +4,18 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <utility>
 
 #include "base/message_loop.h"
+#include "engine/network_run_page.h"
 #include "engine/run_page_services.h"
-#include "engine/run_view.h"
 
 namespace tvx {
 
-class CRunMigrationTarget final : public MessageTarget {
+class CRunMigrationTarget final : public NetworkRunPage {
  public:
-  explicit CRunMigrationTarget(RunPageServices services) : services_(std::move(services)) {}
+  explicit CRunMigrationTarget(RunPageServices services) : NetworkRunPage(std::move(services)) {}
   ~CRunMigrationTarget() override;
-
-  void SetView(RunView* view) { view_ = view; }
 
   // Fills the page's controls, when its window is created.
   void OnInitDialog();
@@ -26,19 +23,11 @@ class CRunMigrationTarget final : public MessageTarget {
   // A stage of the network run, from the wizard. Always 0.
   int Stage(int stage, std::int64_t value);
 
-  void StartAnimation();
-  void StopAnimation();
-
   // The page window is going away; also done by the destructor.
   void OnDestroy();
 
- protected:
-  std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override;
-
  private:
-  RunPageServices services_;
-  RunView* view_ = nullptr;
-  bool destroyed_ = false;
+  void OnRunMessage(unsigned msg, WParam w, LParam l) override;
 };
 
 }  // namespace tvx
