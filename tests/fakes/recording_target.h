@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "base/message_loop.h"
@@ -32,6 +33,13 @@ class RecordingTarget final : public MessageTarget {
     for (const Message& m : messages)
       if (m.msg == msg) values.push_back(m.w);
     return values;
+  }
+  // The (w, l) of every `msg` received, in order.
+  std::vector<std::pair<WParam, LParam>> ArgsOf(unsigned msg) const {
+    std::vector<std::pair<WParam, LParam>> args;
+    for (const Message& m : messages)
+      if (m.msg == msg) args.emplace_back(m.w, m.l);
+    return args;
   }
 
  protected:

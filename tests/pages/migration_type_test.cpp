@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_ini_file.h"
+#include "fakes/fake_option_buttons.h"
 #include "fakes/recording_target.h"
 #include "app/wizard_messages.h"
 
 namespace tvx {
 namespace {
 
-class FakeMigrationTypeView final : public MigrationTypeView {
+class FakeMigrationTypeView final : public FakeOptionButtons<MigrationTypeView, 4> {
  public:
-  int Look(int option) const override { return looks[option]; }
-  void SetLook(int option, int look) override { looks[option] = look; }
-  void EnableOption(int option, bool enable) override { enabled[option] = enable; }
   void SetUpPage(const MigrationTypeTexts& texts) override { setup = texts; }
 
-  int looks[4] = {1, 1, 1, 1};
-  bool enabled[4] = {true, true, true, true};
   MigrationTypeTexts setup;
 };
 
@@ -31,11 +27,7 @@ class MigrationTypeTest : public testing::Test {
   // The (back, next) of every navigation message posted so far.
   std::vector<std::pair<WParam, LParam>> Navigation() {
     MessageLoop::RunUntil([] { return false; }, 20);
-    std::vector<std::pair<WParam, LParam>> nav;
-    for (const RecordingTarget::Message& m : wizard_.messages) {
-      if (m.msg == kMsgWizardNav) nav.emplace_back(m.w, m.l);
-    }
-    return nav;
+    return wizard_.ArgsOf(kMsgWizardNav);
   }
 
   FakeIniFile ini_;

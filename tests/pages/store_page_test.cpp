@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/fake_ini_file.h"
+#include "fakes/fake_option_buttons.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/recording_target.h"
 #include "app/wizard_messages.h"
@@ -15,11 +16,8 @@ namespace {
 
 constexpr std::uint64_t kMiB = 1024ull * 1024;
 
-class FakeStoreView final : public StorePageView {
+class FakeStoreView final : public FakeOptionButtons<StorePageView, 6> {
  public:
-  int Look(int option) const override { return looks[option]; }
-  void SetLook(int option, int look) override { looks[option] = look; }
-  void EnableOption(int option, bool enable) override { enabled[option] = enable; }
   void SetUpPage(const StorePageTexts& texts) override { setup = texts; }
   void ResetOption(int option, int, int) override { captions[option] = L"USB"; }
   void SetDriveCaption(int option, const std::wstring& caption) override { captions[option] = caption; }
@@ -32,8 +30,6 @@ class FakeStoreView final : public StorePageView {
     return count;
   }
 
-  int looks[6] = {1, 1, 1, 1, 1, 1};
-  bool enabled[6] = {true, true, true, true, true, true};
   bool shown[6] = {};
   std::wstring captions[6];
   bool noDrive = false;
@@ -63,11 +59,7 @@ class StorePageTest : public testing::Test {
   }
   std::vector<std::pair<WParam, LParam>> Navigation() {
     MessageLoop::RunUntil([] { return false; }, 20);
-    std::vector<std::pair<WParam, LParam>> nav;
-    for (const RecordingTarget::Message& m : wizard_.messages) {
-      if (m.msg == kMsgWizardNav) nav.emplace_back(m.w, m.l);
-    }
-    return nav;
+    return wizard_.ArgsOf(kMsgWizardNav);
   }
 
   FakeIniFile ini_;
