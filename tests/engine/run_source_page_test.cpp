@@ -2,44 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/wizard_state.h"
 #include "base/file.h"
 #include "base/path.h"
-#include "fakes/fake_ini_file.h"
-#include "fakes/recording_run_view.h"
 #include "fakes/recording_target.h"
 #include "net/controller_messages.h"
 #include "net/net_messages.h"
-#include "support/scratch_folder.h"
+#include "support/run_page_test.h"
 
 namespace tvx {
 namespace {
 
-class RunSourcePage : public testing::Test {
+class RunSourcePage : public RunPageTest {
  protected:
   void SetUp() override {
-    language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
-    ini_.Put(language_.IniPath(), L"[RUN]\r\nINIT=Connecting\r\nACCOUNT=Accounts\r\nSCAN=Capturing\r\n"
-                                  L"COPY=Sending\r\nSERVERLOAD=Applying there\r\n");
+    UseTexts(L"[RUN]\r\nINIT=Connecting\r\nACCOUNT=Accounts\r\nSCAN=Capturing\r\n"
+             L"COPY=Sending\r\nSERVERLOAD=Applying there\r\n");
     page_->SetView(&view_);
     page_->SetWizard(wizard_.Handle());
     page_->SetRole(kRoleSending);
     page_->OnInitDialog();
   }
   std::unique_ptr<CRunMigrationSource> MakePage() {
-    return std::make_unique<CRunMigrationSource>(RunPageServices{
-        language_, folder_.Path(), [this](const std::wstring& name) { stopped_.push_back(name); }});
+    return std::make_unique<CRunMigrationSource>(Services());
   }
 
-  ScratchFolder folder_;
-  FakeIniFile ini_;
-  LanguageTable language_{ini_};
-  RecordingRunView view_;
   RecordingTarget wizard_;
-  std::vector<std::wstring> stopped_;
   std::unique_ptr<CRunMigrationSource> page_ = MakePage();
 };
 

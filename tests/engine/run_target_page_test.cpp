@@ -7,31 +7,22 @@
 
 #include "base/file.h"
 #include "base/path.h"
-#include "fakes/fake_ini_file.h"
-#include "fakes/recording_run_view.h"
 #include "net/controller_messages.h"
-#include "support/scratch_folder.h"
+#include "support/run_page_test.h"
 
 namespace tvx {
 namespace {
 
-class RunTargetPage : public testing::Test {
+class RunTargetPage : public RunPageTest {
  protected:
   void SetUp() override {
-    language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
-    ini_.Put(language_.IniPath(), L"[RUN]\r\nACCOUNT=Accounts\r\nSCAN=Capturing there\r\n"
-                                  L"FINISHSCAN=Receiving\r\nLOAD=Applying\r\nINITIALIZE=Starting\r\n");
+    UseTexts(L"[RUN]\r\nACCOUNT=Accounts\r\nSCAN=Capturing there\r\n"
+             L"FINISHSCAN=Receiving\r\nLOAD=Applying\r\nINITIALIZE=Starting\r\n");
     page_.SetView(&view_);
     page_.OnInitDialog();
   }
 
-  ScratchFolder folder_;
-  FakeIniFile ini_;
-  LanguageTable language_{ini_};
-  RecordingRunView view_;
-  std::vector<std::wstring> stopped_;
-  CRunMigrationTarget page_{RunPageServices{
-      language_, folder_.Path(), [this](const std::wstring& name) { stopped_.push_back(name); }}};
+  CRunMigrationTarget page_{Services()};
 };
 
 TEST_F(RunTargetPage, ShowsTheReceivingTextOfEachStage) {
