@@ -14,7 +14,7 @@
 #include "fakes/sandbox_root.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"
-#include "support/scoped_env.h"
+#include "support/result_page_files.h"
 
 namespace tvx {
 namespace {
@@ -22,24 +22,18 @@ namespace {
 class CompletePageTest : public testing::Test {
  protected:
   void SetUp() override {
-#ifndef _WIN32
-    program_ = std::make_unique<ScopedEnv>("TRALVEX_PROGRAM_FOLDER", ToUtf8(root_.Join(L"Prog")));
-#endif
     ASSERT_TRUE(MakeFolderPath(ProgramFolder()));
     language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
     ini_.Put(language_.IniPath(),
-             L"[COMMON]\r\nUNIT1=B\r\nUNIT2=KB\r\nUNIT3=MB\r\nUNIT4=GB\r\nUNIT5=files\r\n"
-             L"TUSB=USB drive\r\nTNETWORK=Network\r\n"
-             L"[COMPLETE]\r\nDESC1=All moved\r\n[FINISH]\r\nDESC4=d4\r\n"
-             L"[MESSAGE]\r\nLOADFAIL=The load failed\r\n");
+             SizeAndMethodTexts(L"[COMPLETE]\r\nDESC1=All moved\r\n[FINISH]\r\nDESC4=d4\r\n"
+                                L"[MESSAGE]\r\nLOADFAIL=The load failed\r\n"));
   }
   void TearDown() override { RemoveFile(ProgramFilePath(L"progress_load.txt")); }
 
   void LoadWrote(const std::string& megabytes, bool success) {
-    const std::string prefix = "07 Dec 2026, 10:15:02 +00:00, 00:00:04, ";
     ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"progress_load.txt"),
-                               prefix + "totalSizeInMBToTransfer, " + megabytes + "\r\n" + prefix +
-                                   (success ? "errorCode, 0\r\n" : "errorCode, 71\r\n")));
+                               ProgressLine("totalSizeInMBToTransfer, " + megabytes) +
+                                   ProgressLine(success ? "errorCode, 0" : "errorCode, 71")));
   }
   void Enter(std::int32_t method, std::int32_t archCode = kArch64) {
     CComplete page{CompleteServices{language_, ini_, shell_}, OsFacts{kVersion61, 48, archCode, 1033}};
@@ -51,7 +45,7 @@ class CompletePageTest : public testing::Test {
   }
 
   SandboxRoot root_;
-  std::unique_ptr<ScopedEnv> program_;
+  std::unique_ptr<ScopedEnv> program_ = ProgramFolderIn(root_);
   FakeIniFile ini_;  // the language file and PCInfo.txt
   LanguageTable language_{ini_};
   RecordingShell shell_;

@@ -16,21 +16,14 @@
 #include "fakes/scripted_message_view.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"
-#include "support/scoped_env.h"
+#include "support/result_page_files.h"
 
 namespace tvx {
 namespace {
 
-std::string ProgressLine(const std::string& pairs) {
-  return "07 Dec 2026, 10:15:02 +00:00, 00:00:04, " + pairs + "\r\n";
-}
-
 class FinishPageTest : public testing::Test {
  protected:
   void SetUp() override {
-#ifndef _WIN32
-    program_ = std::make_unique<ScopedEnv>("TRALVEX_PROGRAM_FOLDER", ToUtf8(root_.Join(L"Prog")));
-#endif
     ASSERT_TRUE(MakeFolderPath(ProgramFolder()));
     // Windows runs this beside the test program: leave whatever is there.
     for (const wchar_t* folder : {L"x64", L"x86"}) {
@@ -50,10 +43,9 @@ class FinishPageTest : public testing::Test {
 
     language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
     languageIni_.Put(language_.IniPath(),
-                     L"[COMMON]\r\nUNIT1=B\r\nUNIT2=KB\r\nUNIT3=MB\r\nUNIT4=GB\r\nUNIT5=files\r\n"
-                     L"TUSB=USB drive\r\nTNETWORK=Network\r\n"
-                     L"[FINISH]\r\nDESC1=d1\r\nDESC21=d21\r\nDESC22=d22\r\nDESC3=d3\r\nDESC4=d4\r\n"
-                     L"[MESSAGE]\r\nSCANFAIL=The scan failed\r\nUSBCOPY=Copy failed\r\n");
+                     SizeAndMethodTexts(L"[FINISH]\r\nDESC1=d1\r\nDESC21=d21\r\nDESC22=d22\r\nDESC3=d3\r\n"
+                                        L"DESC4=d4\r\n"
+                                        L"[MESSAGE]\r\nSCANFAIL=The scan failed\r\nUSBCOPY=Copy failed\r\n"));
     page_.SetView(&view_);
     page_.OnInitDialog();
   }
@@ -85,7 +77,7 @@ class FinishPageTest : public testing::Test {
   std::wstring OnDrive(const wchar_t* name) const { return usb_ + L"\\TVX\\" + name; }
 
   SandboxRoot root_;
-  std::unique_ptr<ScopedEnv> program_;
+  std::unique_ptr<ScopedEnv> program_ = ProgramFolderIn(root_);
   std::vector<std::wstring> made_;  // files and folders SetUp created
   const std::wstring usb_ = root_.Join(L"Usb");
   FakeIniFile languageIni_;
