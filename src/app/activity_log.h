@@ -1,7 +1,9 @@
 // The activity log: one time-stamped line per call, appended to TVX_LOG.txt
 // in the program folder, for looking back at a network transfer or a tool run
 // after the fact. The file is opened and closed for every line, so the log
-// needs no lock and is complete even when the program dies.
+// needs no lock and is complete even when the program dies. (While a file
+// comes in over the network, the receiver holds the log open for its many
+// chunk lines: net/held_log.h.)
 #pragma once
 
 #include <optional>
