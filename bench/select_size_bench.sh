@@ -14,13 +14,8 @@ build=$top/build/bench-select
 mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 
-echo "== building the library (Release) in $build"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target tvx_core -j2 >/dev/null
-extra=()
-if [ -e /usr/lib/x86_64-linux-gnu/libpugixml.so ]; then extra+=(-lpugixml); fi
-g++ -O2 -std=c++20 -I"$top/src" "$top/bench/select_size_bench.cpp" "$build/libtvx_core.a" \
-  -lpthread "${extra[@]}" -o "$work/select_size_bench"
+. "$top/bench/build_bench.sh"
+build_bench "$build" select_size_bench
 
 tree=$work/tree
 echo "== generating 200,000 files in 20,000 folders under $tree"
