@@ -166,10 +166,7 @@ void CNTConfigTCP::EnterSearchingLook() {
   manual_ = false;
   setup_.wizard.Post(kMsgWizardNav, 0, 0);
   ShowOctetFields(false);
-  view.Show(kCtlSearchAnimation, true);
-  view.Show(kCtlWaitText, true);
-  view.Show(kCtlCancelSearch, true);
-  view.Show(kCtlRetrySearch, true);
+  ShowSearchControls(true);
   // Manual mode's bubbles speak of typing the address; searching has its own.
   view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE3"}));
   view.SetText(kCtlBubble2, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
@@ -180,10 +177,7 @@ void CNTConfigTCP::EnterManualMode() {
   NTConfigTCPView& view = *setup_.view;
   manual_ = true;
   ShowOctetFields(true);
-  view.Show(kCtlSearchAnimation, false);
-  view.Show(kCtlWaitText, false);
-  view.Show(kCtlCancelSearch, false);
-  view.Show(kCtlRetrySearch, false);
+  ShowSearchControls(false);
   setup_.wizard.Post(kMsgWizardNav, 1, 1);
   view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE1"}));
   view.SetText(kCtlBubble2, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE2"}));
@@ -191,6 +185,12 @@ void CNTConfigTCP::EnterManualMode() {
 
 void CNTConfigTCP::ShowOctetFields(bool shown) {
   for (const int octet : kCtlOctets) setup_.view->Show(octet, shown);
+}
+
+void CNTConfigTCP::ShowSearchControls(bool shown) {
+  for (const int control : {kCtlSearchAnimation, kCtlWaitText, kCtlCancelSearch, kCtlRetrySearch}) {
+    setup_.view->Show(control, shown);
+  }
 }
 
 }  // namespace tvx

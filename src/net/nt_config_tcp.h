@@ -86,6 +86,8 @@ class CNTConfigTCP final : public MessageTarget {
   void EnterSearchingLook();
   void EnterManualMode();
   void ShowOctetFields(bool shown);
+  // The searching animation, its text and the cancel and retry buttons.
+  void ShowSearchControls(bool shown);
 
   NTConfigTCPSetup setup_;
   LocalIPScan scanner_;
