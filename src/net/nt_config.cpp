@@ -2,15 +2,16 @@
 
 #include "app/activity_log.h"
 #include "app/message_dialog.h"
+#include "app/wizard_messages.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "net/adapter_list.h"
 #include "net/ip_list_model.h"
 #include "net/net_page_controls.h"
+#include "net/net_page_view.h"
 #include "net/send_disk_check.h"
 #include "net/server_control.h"
-#include "select/select_data.h"
 
 namespace tvx {
 namespace {
@@ -43,12 +44,7 @@ void CNTConfig::Init() {
   view.SetText(kCtlBubble2, language.GetText({L"NTCONFIG", L"BUBBLE2"}));
   view.SetText(kCtlBubble3, language.GetText({L"NTCONFIG", L"BUBBLE4"}));
   view.SetText(kCtlWaitText, language.GetText({L"NTCONFIG", L"WAITDESC"}));
-  view.SetText(kCtlMethodCaption, language.GetText({L"COMPLETE", L"TITLE_TRANS_METHOD"}));
-  view.Show(kCtlMethodCaption, false);
-  view.SetText(kCtlMethodValue, language.GetText({L"COMMON", L"TNETWORK"}));
-  view.SetText(kCtlStateCaption, language.GetText({L"COMPLETE", L"TITLE_STATE"}));
-  view.SetText(kCtlStateValue, language.GetText({L"COMMON", L"READY"}));
-  view.SetText(kCtlStateText, language.GetText({L"COMMON", L"READY"}));
+  FillNetPageStatus(view, language);
   view.SetText(kCtlAddressButton, language.GetText({L"NTCONFIG", L"CONNMANUAL"}));
 }
 

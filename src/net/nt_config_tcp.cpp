@@ -2,12 +2,13 @@
 
 #include "app/activity_log.h"
 #include "app/message_dialog.h"
+#include "app/wizard_messages.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "net/net_page_controls.h"
+#include "net/net_page_view.h"
 #include "net/octets.h"
-#include "select/select_data.h"
 
 namespace tvx {
 
@@ -25,12 +26,7 @@ void CNTConfigTCP::Init() {
   view.SetText(kCtlBubble1, language.GetText({L"NTCONFIGTCP", L"BUBBLE3"}));
   view.SetText(kCtlBubble2, language.GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
   view.SetText(kCtlWaitText, language.GetText({L"NTCONFIGTCP", L"IPSEARCH"}));
-  view.SetText(kCtlMethodCaption, language.GetText({L"COMPLETE", L"TITLE_TRANS_METHOD"}));
-  view.Show(kCtlMethodCaption, false);
-  view.SetText(kCtlMethodValue, language.GetText({L"COMMON", L"TNETWORK"}));
-  view.SetText(kCtlStateCaption, language.GetText({L"COMPLETE", L"TITLE_STATE"}));
-  view.SetText(kCtlStateValue, language.GetText({L"COMMON", L"READY"}));
-  view.SetText(kCtlStateText, language.GetText({L"COMMON", L"READY"}));
+  FillNetPageStatus(view, language);
   view.SetText(kCtlCancelSearch, language.GetText({L"COMMON", L"CANCEL"}));
   view.SetText(kCtlRetrySearch, language.GetText({L"COMMON", L"RETRY"}));
 }

@@ -5,15 +5,14 @@
 
 #include <string>
 
+#include "net/net_page_view.h"
+
 namespace tvx {
 
-class NTConfigTCPView {
+class NTConfigTCPView : public NetPageView {
  public:
   virtual ~NTConfigTCPView() = default;
 
-  // By control id (net_page_controls.h).
-  virtual void SetText(int control, const std::wstring& text) = 0;
-  virtual void Show(int control, bool shown) = 0;
   // What the user typed into an edit field.
   virtual std::wstring FieldText(int control) = 0;
   // Moves the keyboard focus to a field, caret at its start.

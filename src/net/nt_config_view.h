@@ -4,17 +4,16 @@
 
 #include <string>
 
+#include "net/net_page_view.h"
+
 namespace tvx {
 
 class IPListModel;
 
-class NTConfigView {
+class NTConfigView : public NetPageView {
  public:
   virtual ~NTConfigView() = default;
 
-  // By control id (net_page_controls.h).
-  virtual void SetText(int control, const std::wstring& text) = 0;
-  virtual void Show(int control, bool shown) = 0;
   // The four box images behind the octet labels.
   virtual void ShowOctetBoxes(bool shown) = 0;
 
