@@ -1,15 +1,19 @@
 #include "base/win.h"
 #include "platform/internet_reach.h"
 
+#include <string>
+
 #include "base/text.h"
 
 namespace tvx {
 namespace {
 
-// The library that answers IsNetworkAlive, loaded for one question.
+// A system library, loaded for one question from the system folder only, so
+// a file of the same name beside the program or in the current folder is
+// never the one loaded.
 class LibraryOwner {
  public:
-  explicit LibraryOwner(const wchar_t* name) : module_(LoadLibraryW(name)) {}
+  explicit LibraryOwner(const wchar_t* name) : module_(LoadFromSystemFolder(name)) {}
   ~LibraryOwner() {
     if (module_) FreeLibrary(module_);
   }
@@ -18,6 +22,16 @@ class LibraryOwner {
   HMODULE get() const { return module_; }
 
  private:
+  static HMODULE LoadFromSystemFolder(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    std::wstring path(folder, length);
+    path += L'\\';
+    path += name;
+    return LoadLibraryW(path.c_str());
+  }
+
   HMODULE module_;
 };
 
