@@ -33,15 +33,15 @@
 #include <string>
 #include <vector>
 
-#include "app/language_table.h"
-#include "app/message_view.h"
-#include "app/os_facts.h"
 #include "base/drive_map.h"
 #include "base/file.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "core/language_table.h"
+#include "core/message_view.h"
+#include "core/os_facts.h"
 #include "engine/tool_runner.h"
 #include "net/client_control.h"
 #include "net/controller_messages.h"

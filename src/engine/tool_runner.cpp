@@ -13,8 +13,6 @@ void RemoveReporting(const wchar_t* name, const wchar_t* failure) {
 
 }  // namespace
 
-std::wstring ToolFolderName(std::int32_t archCode) { return archCode == 7 ? L"x86" : L"x64"; }
-
 std::wstring ToolFolderPath(std::int32_t archCode) {
   return ProgramFilePath(ToolFolderName(archCode));
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/program_files.h"
+
 namespace tvx {
 
 // One owner's tool run: the command line of the next or current run and how
@@ -14,8 +16,6 @@ struct ToolRunner {
   std::int64_t progressPosition = 0;
 };
 
-// "x86" for a 32-bit system (archCode 7), "x64" for anything else.
-std::wstring ToolFolderName(std::int32_t archCode);
 // The tool folder in the program folder.
 std::wstring ToolFolderPath(std::int32_t archCode);
 
@@ -28,12 +28,6 @@ void BuildScanCommand(ToolRunner& runner, const std::wstring& storeFolder);
 // Deletes the load progress file, then sets the load command.
 void BuildLoadCommand(ToolRunner& runner, const std::wstring& storeFolder,
                       const std::wstring& accountOptions);
-
-// Files of a run in the program folder.
-constexpr wchar_t kStoreName[] = L"USMT\\USMT.MIG";
-constexpr wchar_t kScanProgressName[] = L"progress.txt";
-constexpr wchar_t kLoadProgressName[] = L"progress_load.txt";
-constexpr wchar_t kFileListName[] = L"list.txt";
 
 // Each returns 0; a file that cannot be removed is reported on the debug output.
 int DeleteStore();

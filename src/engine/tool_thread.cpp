@@ -1,6 +1,9 @@
 #include "engine/tool_thread.h"
 
+#include "base/debug_output.h"
 #include "base/file.h"
+#include "base/plain_message.h"
+#include "core/activity_log.h"
 #include "platform/process.h"
 
 namespace tvx {
@@ -21,7 +24,10 @@ bool ToolThread::Start(const std::wstring& commandLine, const std::wstring& tool
   // started as idle.
   running_->store(1);
   worker_ = std::thread([commandLine, toolFolder, owner] {
-    RunAndWait(commandLine, toolFolder);
+    if (RunAndWait(commandLine, toolFolder) != 0) {
+      DebugOut(L"Failed to execute command!");
+      ShowPlainMessage(L"Failed to execute command!");
+    }
     owner.Post(kMsgToolFinished, 0, 0);
   });
   return true;
@@ -30,6 +36,19 @@ bool ToolThread::Start(const std::wstring& commandLine, const std::wstring& tool
 void ToolThread::Finished() {
   if (worker_.joinable()) worker_.join();
   running_->store(0);
+}
+
+void StopRunningTool(const std::wstring& executableName) {
+  switch (StopToolByName(executableName)) {
+    case StopOutcome::kNoSnapshot:
+      ShowPlainMessage(L"CreateToolhelp32Snapshot (of processes)");
+      break;
+    case StopOutcome::kNoFirstEntry:
+      WriteLog(L"Error: Process32First");
+      break;
+    case StopOutcome::kDone:
+      break;
+  }
 }
 
 bool StartScan(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,

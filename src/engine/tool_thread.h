@@ -41,6 +41,10 @@ class ToolThread {
   std::thread worker_;
 };
 
+// Ends a running tool by its executable name ("scanstate.exe",
+// "loadstate.exe"); a failure to list the processes is reported.
+void StopRunningTool(const std::wstring& executableName);
+
 // Starts a scan or load the way every owner does: the tool folder becomes the
 // current folder, the command is built (deleting the side files of the last
 // run of that tool) and the worker is started.

@@ -15,7 +15,7 @@ constexpr wchar_t kRuleFile[] = L"migCustom.xml";
 bool KnownArchitecture(std::int32_t archCode) { return archCode == 7 || archCode == 8; }
 
 std::wstring RuleFileOfProgram(const std::wstring& programFolder, std::int32_t archCode) {
-  return JoinPath(JoinPath(programFolder, ToolFolderName(archCode)), kRuleFile);
+  return ToolFolderFile(programFolder, archCode, kRuleFile);
 }
 
 bool CanRead(const std::wstring& path) {

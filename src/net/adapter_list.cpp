@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/os_facts.h"
 #include "base/debug_output.h"
+#include "core/os_facts.h"
 
 namespace tvx {
 namespace {

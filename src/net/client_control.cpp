@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/plain_message.h"
 #include "base/socket_error.h"
+#include "core/activity_log.h"
 #include "net/controller_messages.h"
 #include "net/file_sender.h"
 #include "net/net_messages.h"

@@ -11,12 +11,12 @@
 #include <string>
 #include <thread>
 
-#include "app/language_table.h"
-#include "app/message_dialog.h"
-#include "app/message_view.h"
-#include "app/os_facts.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
+#include "core/language_table.h"
+#include "core/message_dialog.h"
+#include "core/message_view.h"
+#include "core/os_facts.h"
 #include "engine/tool_runner.h"
 #include "engine/tool_thread.h"
 #include "net/file_client_sock.h"

@@ -2,8 +2,8 @@
 // The numbers are the system's own (WM_USER + n), shared with the wizard.
 #pragma once
 
-#include "app/wizard_messages.h"
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 

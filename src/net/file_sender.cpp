@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/text.h"
+#include "core/activity_log.h"
 #include "net/protocol.h"
 #include "platform/system_error.h"
 

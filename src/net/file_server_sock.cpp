@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
+#include "core/activity_log.h"
 #include "net/connection_end.h"
 #include "net/net_messages.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/activity_log.h"
 #include "base/path.h"
+#include "core/activity_log.h"
 
 namespace tvx {
 

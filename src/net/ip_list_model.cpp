@@ -1,6 +1,6 @@
 #include "net/ip_list_model.h"
 
-#include "app/language_table.h"
+#include "core/language_table.h"
 
 namespace tvx {
 

@@ -3,8 +3,8 @@
 // system's own (WM_USER + n) and shared with the wizard window.
 #pragma once
 
-#include "app/wizard_messages.h"
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 

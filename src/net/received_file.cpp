@@ -43,7 +43,7 @@ std::wstring ReceivedFilePath(const std::wstring& programFolder, std::int32_t ar
     case ReceivedFile::kProfile:
       return JoinPath(programFolder, L"PCInfo.txt");
     case ReceivedFile::kRules:
-      return JoinPath(JoinPath(programFolder, ToolFolderName(archCode)), L"MigCustom.xml");
+      return ToolFolderFile(programFolder, archCode, L"MigCustom.xml");
     case ReceivedFile::kStore:
       return JoinPath(programFolder, kStoreName);
     case ReceivedFile::kAppList:

@@ -1,8 +1,8 @@
 #include "net/received_file_writer.h"
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/path.h"
+#include "core/activity_log.h"
 #include "engine/tool_runner.h"
 #include "platform/system_error.h"
 

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
+#include "core/activity_log.h"
 #include "net/connection_end.h"
 #include "net/controller_messages.h"
 #include "net/file_sender.h"

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/os_facts.h"
 #include "base/message_loop.h"
+#include "core/os_facts.h"
 #include "engine/tool_runner.h"
 #include "engine/tool_thread.h"
 #include "net/file_server_sock.h"

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -15,12 +16,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/activity_log.h"
 #include "base/command_line.h"
-#include "base/debug_output.h"
 #include "base/host_path.h"
 #include "base/path.h"
-#include "base/plain_message.h"
 #include "base/text.h"
 
 extern char** environ;
@@ -95,20 +93,14 @@ std::string ExecutableName(pid_t pid) {
   return slash == std::string::npos ? target : target.substr(slash + 1);
 }
 
-int StartFailed() {
-  DebugOut(L"Failed to execute command!");
-  ShowPlainMessage(L"Failed to execute command!");
-  return -1;
-}
-
 }  // namespace
 
 int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) {
   const std::vector<std::wstring> args = SplitCommandLine(commandLine);
   const std::optional<std::string> folder = HostPath(toolFolder);
-  if (args.empty() || args.front().empty() || !folder) return StartFailed();
+  if (args.empty() || args.front().empty() || !folder) return -1;
   const std::optional<std::string> program = HostPath(JoinPath(toolFolder, args.front()));
-  if (!program || access(program->c_str(), X_OK) != 0) return StartFailed();
+  if (!program || access(program->c_str(), X_OK) != 0) return -1;
 
   std::vector<std::string> argStrings;
   for (const std::wstring& arg : args) argStrings.push_back(ToUtf8(arg));
@@ -128,7 +120,7 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
       posix_spawn(&tool, program->c_str(), &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
-  if (started != 0) return StartFailed();
+  if (started != 0) return -1;
 
   int status = 0;
   while (waitpid(tool, &status, 0) < 0 && errno == EINTR) {
@@ -137,16 +129,13 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
   return 0;
 }
 
-int StopToolByName(const std::wstring& executableName) {
+StopOutcome StopToolByName(const std::wstring& executableName) {
   // The Windows name carries ".exe"; the Linux stand-in does not.
   std::string wanted = ToUtf8(executableName);
   const std::string withoutExe =
       wanted.size() > 4 && wanted.ends_with(".exe") ? wanted.substr(0, wanted.size() - 4) : wanted;
   const std::vector<pid_t> pids = Processes();
-  if (pids.empty()) {
-    WriteLog(L"Error: Process32First");
-    return 0;
-  }
+  if (pids.empty()) return StopOutcome::kNoFirstEntry;
   for (pid_t pid : pids) {
     const std::string name = ExecutableName(pid);
     if (name.empty() || (name != wanted && name != withoutExe) || !Alive(pid)) continue;
@@ -155,7 +144,7 @@ int StopToolByName(const std::wstring& executableName) {
     }
     break;
   }
-  return 0;
+  return StopOutcome::kDone;
 }
 
 std::int32_t NativeArchCode() {

@@ -7,11 +7,8 @@
 
 #include <vector>
 
-#include "app/activity_log.h"
 #include "base/command_line.h"
-#include "base/debug_output.h"
 #include "base/path.h"
-#include "base/plain_message.h"
 #include "platform/native_system_info_win.h"
 
 namespace tvx {
@@ -98,8 +95,6 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
   if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), line.data(), nullptr,
                       nullptr, TRUE, CREATE_BREAKAWAY_FROM_JOB, nullptr,
                       toolFolder.empty() ? nullptr : toolFolder.c_str(), &startup, &info)) {
-    DebugOut(L"Failed to execute command!");
-    ShowPlainMessage(L"Failed to execute command!");
     return -1;
   }
   HandleOwner process(info.hProcess);
@@ -111,17 +106,15 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
   return 0;
 }
 
-int StopToolByName(const std::wstring& executableName) {
+StopOutcome StopToolByName(const std::wstring& executableName) {
   HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot.Valid()) {
-    ShowPlainMessage(L"CreateToolhelp32Snapshot (of processes)");
-    return 0;
+    return StopOutcome::kNoSnapshot;
   }
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   if (!Process32FirstW(snapshot.get(), &entry)) {
-    WriteLog(L"Error: Process32First");
-    return 0;
+    return StopOutcome::kNoFirstEntry;
   }
   constexpr DWORD kRights = PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
   do {
@@ -135,7 +128,7 @@ int StopToolByName(const std::wstring& executableName) {
     if (ended) WaitForSingleObject(process.get(), INFINITE);
     break;
   } while (Process32NextW(snapshot.get(), &entry));
-  return 0;
+  return StopOutcome::kDone;
 }
 
 std::int32_t NativeArchCode() {

@@ -5,10 +5,35 @@
 
 #include <cstdint>
 #include <memory>
-
-#include "app/version_class.h"
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tvx {
+
+// What the platform's version query returned.
+struct VersionRecord {
+  bool extendedOk = false;  // the extended record could be read
+  bool basicOk = false;     // the basic record could be read (asked only when the extended failed)
+  std::uint32_t major = 0;
+  std::uint32_t minor = 0;
+  std::uint16_t suiteMask = 0;
+  std::wstring servicePack;
+};
+
+// One Win32_OperatingSystem object as the management service returned it.
+struct OsObject {
+  bool architectureAsked = false;
+  std::optional<std::wstring> architecture;  // OSArchitecture, when it could be read
+  std::optional<std::int32_t> sku;           // OperatingSystemSKU, when it could be read
+};
+
+enum class OsQueryStatus { LocatorFailed, NamespaceFailed, QueryFailed, Done };
+
+struct OsQueryResult {
+  OsQueryStatus status = OsQueryStatus::LocatorFailed;
+  std::vector<OsObject> objects;
+};
 
 class SystemInfo {
  public:

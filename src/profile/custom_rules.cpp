@@ -1,11 +1,11 @@
 #include "profile/custom_rules.h"
 
-#include "app/activity_log.h"
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "base/plain_message.h"
-#include "engine/tool_runner.h"
+#include "core/activity_log.h"
+#include "core/program_files.h"
 
 namespace tvx {
 namespace {
@@ -57,7 +57,7 @@ std::wstring CustomRulesPlace::TemplatePath() const {
 }
 
 std::wstring CustomRulesPlace::WorkingPath() const {
-  return JoinPath(JoinPath(programFolder, ToolFolderName(archCode)), kCustomRulesName);
+  return ToolFolderFile(programFolder, archCode, kCustomRulesName);
 }
 
 std::wstring FolderPatternText(std::wstring_view folder) {

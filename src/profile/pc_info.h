@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/os_facts.h"
 #include "base/ini_file.h"
+#include "core/os_facts.h"
 
 namespace tvx {
 

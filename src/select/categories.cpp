@@ -1,6 +1,6 @@
 #include "select/categories.h"
 
-#include "app/os_facts.h"
+#include "core/os_facts.h"
 #include "platform/shell_folders.h"
 
 namespace tvx {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/language_keys.h"
+#include "core/language_keys.h"
 
 namespace tvx {
 

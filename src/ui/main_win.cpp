@@ -1,11 +1,11 @@
 // Entry point of Tralvex.exe: start-up runs the wizard and the program ends
 // when it returns.
-#include "app/startup.h"
 #include "base/ini_file.h"
 #include "base/path.h"
 #include "base/win.h"
 #include "platform/system_info.h"
 #include "ui/startup_host_win.h"
+#include "wizard/startup.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   tvx::WindowsStartupHost host(instance, showCommand);

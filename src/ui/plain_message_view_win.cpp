@@ -1,8 +1,8 @@
 #include "ui/plain_message_view_win.h"
 
-#include "app/message_dialog.h"
-#include "app/wizard_frame.h"
 #include "base/win.h"
+#include "core/message_dialog.h"
+#include "wizard/wizard_frame.h"
 
 namespace tvx {
 

@@ -3,7 +3,7 @@
 // questions and OK otherwise. It decides nothing; it hands the press on.
 #pragma once
 
-#include "app/message_view.h"
+#include "core/message_view.h"
 
 namespace tvx {
 

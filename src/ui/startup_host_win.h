@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "app/startup.h"
 #include "base/win.h"
 #include "ui/plain_message_view_win.h"
+#include "wizard/startup.h"
 
 namespace tvx {
 

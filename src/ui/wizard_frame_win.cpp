@@ -1,6 +1,6 @@
 #include "ui/wizard_frame_win.h"
 
-#include "app/wizard_frame.h"
+#include "wizard/wizard_frame.h"
 
 namespace tvx {
 namespace {

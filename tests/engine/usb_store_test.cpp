@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/os_facts.h"
 #include "base/file.h"
 #include "base/path.h"
+#include "core/os_facts.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/wizard_links.h"
+#include "wizard/wizard_links.h"
 
 namespace tvx {
 

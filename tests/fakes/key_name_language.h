@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/language_keys.h"
-#include "app/language_table.h"
+#include "core/language_keys.h"
+#include "core/language_table.h"
 #include "fakes/fake_ini_file.h"
 
 namespace tvx {

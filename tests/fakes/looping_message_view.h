@@ -7,9 +7,9 @@
 #include <deque>
 #include <vector>
 
-#include "app/message_dialog.h"
-#include "app/message_view.h"
 #include "base/message_loop.h"
+#include "core/message_dialog.h"
+#include "core/message_view.h"
 
 namespace tvx {
 

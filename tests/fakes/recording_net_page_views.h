@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "net/ip_list_model.h"
-#include "net/nt_config_tcp_view.h"
-#include "net/nt_config_view.h"
+#include "pages/connection/nt_config_tcp_view.h"
+#include "pages/waiting/nt_config_view.h"
 
 namespace tvx {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "pages/result_view.h"
+#include "pages/results/result_view.h"
 
 namespace tvx {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run_view.h"
+#include "pages/shared/run_view.h"
 
 namespace tvx {
 

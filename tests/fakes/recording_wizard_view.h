@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/wizard_view.h"
+#include "core/wizard_view.h"
 #include "fakes/scripted_message_view.h"
 
 namespace tvx {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/message_dialog.h"
-#include "app/message_view.h"
+#include "core/message_dialog.h"
+#include "core/message_view.h"
 
 namespace tvx {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/wizard_pages.h"
 #include "base/text.h"
+#include "wizard/wizard_pages.h"
 
 namespace tvx {
 

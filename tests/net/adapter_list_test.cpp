@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/os_facts.h"
 #include "base/ipv4.h"
 #include "base/text.h"
+#include "core/os_facts.h"
 #include "fakes/fake_network_adapters.h"
 
 namespace tvx {

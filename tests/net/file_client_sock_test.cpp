@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/os_facts.h"
 #include "base/file.h"
 #include "base/path.h"
+#include "core/os_facts.h"
 #include "fakes/recording_target.h"
 #include "fakes/sandbox_root.h"
 #include "net/file_sender.h"

@@ -5,10 +5,10 @@
 #include <regex>
 #include <string>
 
-#include "app/activity_log.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "core/activity_log.h"
 #include "support/scoped_env.h"
 #include "support/scratch_folder.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language_table.h"
-#include "app/os_facts.h"
+#include "core/language_table.h"
+#include "core/os_facts.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_network_adapters.h"
 

@@ -14,9 +14,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/activity_log.h"
-#include "app/language_table.h"
-#include "app/os_facts.h"
 #include "base/drive_map.h"
 #include "base/file.h"
 #include "base/ini_file.h"
@@ -24,6 +21,9 @@
 #include "base/path.h"
 #include "base/plain_message.h"
 #include "base/text.h"
+#include "core/activity_log.h"
+#include "core/language_table.h"
+#include "core/os_facts.h"
 #include "engine/progress_files.h"
 #include "engine/tool_runner.h"
 #include "fakes/fake_uninstall_registry.h"

@@ -1,4 +1,4 @@
-#include "pages/complete_page.h"
+#include "pages/results/complete_page.h"
 
 #include <gtest/gtest.h>
 

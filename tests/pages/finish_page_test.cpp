@@ -1,4 +1,4 @@
-#include "pages/finish_page.h"
+#include "pages/results/finish_page.h"
 
 #include <gtest/gtest.h>
 

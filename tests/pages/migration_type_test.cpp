@@ -1,11 +1,11 @@
-#include "pages/migration_type.h"
+#include "pages/migration_type/migration_type.h"
 
 #include <gtest/gtest.h>
 
+#include "core/wizard_messages.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_option_buttons.h"
 #include "fakes/recording_target.h"
-#include "app/wizard_messages.h"
 
 namespace tvx {
 namespace {

@@ -1,15 +1,15 @@
-#include "pages/store_page.h"
+#include "pages/store/store_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "core/wizard_messages.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_option_buttons.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/recording_target.h"
-#include "app/wizard_messages.h"
 
 namespace tvx {
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "app/message_dialog.h"
 #include "base/drive_map.h"
 #include "base/ini_file.h"
+#include "core/message_dialog.h"
 
 namespace tvx {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <cstring>
 
-#include "app/activity_log.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "base/plain_message.h"
 #include "base/text.h"
+#include "core/activity_log.h"
 #include "support/scratch_folder.h"
 #include "support/xml_tree.h"
 

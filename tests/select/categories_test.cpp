@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/os_facts.h"
+#include "core/os_facts.h"
 
 namespace tvx {
 namespace {

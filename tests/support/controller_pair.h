@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "app/language_table.h"
-#include "app/os_facts.h"
 #include "base/file.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
 #include "base/path.h"
+#include "core/language_table.h"
+#include "core/os_facts.h"
 #include "fakes/fake_uninstall_registry.h"
 #include "fakes/looping_message_view.h"
 #include "fakes/recording_target.h"

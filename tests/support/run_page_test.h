@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/language_table.h"
-#include "engine/run_page_services.h"
+#include "core/language_table.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/recording_run_view.h"
+#include "pages/network_run/run_page_services.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {

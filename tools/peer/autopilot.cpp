@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "engine/tool_runner.h"
-#include "net/nt_config_tcp.h"
-#include "pages/migration_type.h"
-#include "pages/store_page.h"
-#include "select/account_mapping.h"
-#include "select/select_data.h"
+#include "pages/accounts/account_mapping.h"
+#include "pages/connection/nt_config_tcp.h"
+#include "pages/data/select_data.h"
+#include "pages/migration_type/migration_type.h"
+#include "pages/store/store_page.h"
 
 namespace tvx {
 namespace {

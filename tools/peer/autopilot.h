@@ -10,11 +10,11 @@
 #include <string>
 #include <thread>
 
-#include "app/wizard_flow.h"
 #include "base/message_loop.h"
 #include "peer/headless_view.h"
 #include "peer/peer_options.h"
 #include "peer/peer_report.h"
+#include "wizard/wizard_flow.h"
 
 namespace tvx {
 

@@ -1,8 +1,8 @@
 #include "peer/headless_view.h"
 
-#include "app/language_keys.h"
-#include "app/message_dialog.h"
 #include "base/message_loop.h"
+#include "core/language_keys.h"
+#include "core/message_dialog.h"
 
 namespace tvx {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/language_table.h"
-#include "app/message_view.h"
-#include "app/wizard_view.h"
 #include "base/ini_file.h"
+#include "core/language_table.h"
+#include "core/message_view.h"
+#include "core/wizard_view.h"
 #include "peer/peer_options.h"
 #include "peer/peer_report.h"
 

@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 
-#include "app/startup.h"
 #include "base/ini_file.h"
 #include "base/ipv4.h"
 #include "base/plain_message.h"
@@ -11,6 +10,7 @@
 #include "peer/peer_wizard.h"
 #include "peer/sandbox_services.h"
 #include "peer/sandbox_setup.h"
+#include "wizard/startup.h"
 
 namespace tvx {
 namespace {

@@ -1,6 +1,6 @@
 #include "peer/peer_views.h"
 
-#include "net/net_page_controls.h"
+#include "pages/shared/net_page_controls.h"
 
 namespace tvx {
 

@@ -8,17 +8,17 @@
 #include <map>
 #include <string>
 
-#include "engine/configuration_page.h"
-#include "engine/run_view.h"
-#include "net/nt_config_tcp_view.h"
-#include "net/nt_config_view.h"
-#include "pages/intro.h"
-#include "pages/migration_type.h"
-#include "pages/result_view.h"
-#include "pages/store_page.h"
+#include "pages/accounts/account_mapping.h"
+#include "pages/configuration/configuration_page.h"
+#include "pages/connection/nt_config_tcp_view.h"
+#include "pages/data/select_data_view.h"
+#include "pages/intro/intro.h"
+#include "pages/migration_type/migration_type.h"
+#include "pages/results/result_view.h"
+#include "pages/shared/run_view.h"
+#include "pages/store/store_page.h"
+#include "pages/waiting/nt_config_view.h"
 #include "peer/peer_report.h"
-#include "select/account_mapping.h"
-#include "select/select_data_view.h"
 
 namespace tvx {
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/language_table.h"
-#include "app/os_facts.h"
-#include "app/wizard_state.h"
 #include "base/ini_file.h"
 #include "base/message_loop.h"
+#include "core/language_table.h"
+#include "core/os_facts.h"
+#include "core/wizard_state.h"
 #include "peer/headless_view.h"
 #include "peer/peer_options.h"
 #include "peer/peer_report.h"

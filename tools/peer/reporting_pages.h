@@ -2,8 +2,8 @@
 // of the network run printed on the way through.
 #pragma once
 
-#include "app/wizard_pages.h"
 #include "peer/peer_report.h"
+#include "wizard/wizard_pages.h"
 
 namespace tvx {
 

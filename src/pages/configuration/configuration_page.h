@@ -1,0 +1,105 @@
+// The configuration page (CConfiguration), opened by starting the program
+// with "/config" after a migration: it removes the follow-up task, tells
+// whether the PC reaches the internet, and offers shortcuts to the settings
+// a user checks on a new PC. Every shortcut only starts another program.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/language_table.h"
+#include "platform/environment.h"
+#include "platform/internet_reach.h"
+#include "platform/shell_exec.h"
+
+namespace tvx {
+
+// The network states the page shows.
+constexpr int kNetworkReachable = 101;    // connected, and the public host resolves
+constexpr int kNetworkNoResolution = 102;  // connected, but the host does not resolve
+constexpr int kNetworkNone = 103;          // no connection
+
+// The host whose resolution shows that the internet is reachable, and the
+// maker's web site for Korean and for every other language.
+inline constexpr wchar_t kReachabilityHost[] = L"www.kelvaro.com";
+inline constexpr wchar_t kMakerSiteKorean[] = L"http://www.kelvaro.co.kr";
+inline constexpr wchar_t kMakerSite[] = L"http://www.kelvaro.com";
+
+// The recovery tool's folder, one folder per generation after its name.
+inline constexpr wchar_t kRecoveryToolBase[] = L"%programfiles%\\Kelvaro\\Kelvaro Restore Center ";
+constexpr std::size_t kRecoveryToolBaseChars = 256;
+
+struct ConfigurationTexts {
+  std::wstring title;           // CONFIGURATION/TITLE
+  std::wstring description;     // CONFIGURATION/PAGEDESC
+  std::wstring networkCaption;  // CONFIGURATION/DESC1
+  std::wstring securityCaption; // CONFIGURATION/DESC2
+  std::wstring securityCentre;  // CONFIGURATION/DESC13, clickable
+  std::wstring note;            // CONFIGURATION/DESC10
+  std::wstring buttons[5];      // CONFIGURATION/DESC3 to DESC7
+  int clickableLinesX = 385;    // of the network state and security centre lines
+};
+
+class ConfigurationView {
+ public:
+  virtual ~ConfigurationView() = default;
+  virtual void SetUpPage(const ConfigurationTexts& texts) = 0;
+  // The clickable network state line.
+  virtual void SetNetworkState(const std::wstring& text) = 0;
+  // The recovery-tool button (and the separator above it).
+  virtual void ShowRecoveryButton(bool show) = 0;
+};
+
+// x of the two clickable lines: further right where the captions are long.
+int ClickableLinesX(std::uint16_t languageId);
+
+// The language text key of a network state.
+LanguageKey NetworkStateKey(int state);
+
+struct ConfigurationServices {
+  const LanguageTable& language;
+  ShellExec& shell;
+  const EnvironmentStrings& environment;
+  InternetReach& internet;
+  std::function<void()> showSoftwareList;  // the software dialog, modal
+};
+
+class CConfiguration {
+ public:
+  explicit CConfiguration(const ConfigurationServices& services) : services_(services) {}
+
+  void SetView(ConfigurationView* view) { view_ = view; }
+
+  // Page entry: texts, positions and the recovery button.
+  void OnInitDialog();
+  // What the "/config" start asks of the page: the task goes, the state shows.
+  void Prepare();
+
+  // Deletes the follow-up task (fire and forget).
+  void RemoveFollowUpTask();
+  // Finds the network state and shows its text; the state.
+  int ShowNetworkState();
+  // Looks for the recovery tool, newest known generation folders last; keeps
+  // the path of the first found. Asked again at every repaint.
+  bool FindRecoveryTool();
+  const std::wstring& RecoveryToolPath() const { return recoveryTool_; }
+
+  // The buttons and clickable lines.
+  void OnSoftwareList();
+  void OnDisplaySettings();
+  void OnSystemUpdate();
+  void OnMakerSite();
+  void OnRecoveryTool();
+  void OnNetworkState();
+  void OnSecurityCentre();
+
+ private:
+  void Start(const std::wstring& file, const std::wstring& parameters);
+
+  ConfigurationServices services_;
+  ConfigurationView* view_ = nullptr;
+  std::wstring recoveryTool_;
+};
+
+}  // namespace tvx

@@ -1,0 +1,38 @@
+// The window side of the data page. The page model tells it what to show;
+// it hands the user's clicks back to the model and decides nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pages/data/select_texts.h"
+
+namespace tvx {
+
+// What page entry lays out: the captions of the fixed controls and the boxes.
+struct SelectPageSetup {
+  std::wstring title;        // SELECTDATA/TITLE
+  std::wstring description;  // SELECTDATA/PAGEDESC
+  std::wstring boxCaption;   // SELECTDATA/BOX
+  std::wstring advanced;     // SELECTDATA/ADVANCED
+  int advancedWidth = 0;
+  std::wstring folderCaption;  // COMMON/FOLDER
+  std::wstring fileCaption;    // COMMON/FILE
+  std::wstring systemLabel;    // the first box, ticked and disabled
+  int categoryBoxes = 7;       // boxes after SYSTEM; 4 on version-5.1 workstations
+};
+
+class SelectDataView {
+ public:
+  virtual ~SelectDataView() = default;
+  virtual void SetUpPage(const SelectPageSetup& setup) { (void)setup; }
+  // Captions of the account buttons, at most four, top to bottom.
+  virtual void ShowAccountButtons(const std::vector<std::wstring>& captions) { (void)captions; }
+  // The pressed account button, or -1 when the advanced view is on.
+  virtual void ShowPressedAccount(int button) { (void)button; }
+  virtual void ShowCategories(const std::vector<CategoryBox>& boxes) { (void)boxes; }
+  virtual void ShowAdvanced(bool advanced) { (void)advanced; }
+  virtual void ShowFigures(const FigureTexts& figures) { (void)figures; }
+};
+
+}  // namespace tvx

@@ -1,0 +1,42 @@
+#include "wizard/ending_reaction.h"
+
+#include "core/message_face.h"
+#include "net/controller_messages.h"
+#include "net/net_messages.h"
+
+namespace tvx {
+namespace {
+
+EndingReaction Notice(MessageKey title, MessageKey text) {
+  return {true, title, text, kMessageOk, EndingAfter::kClose};
+}
+
+EndingReaction ClosedConnection(std::intptr_t detail) {
+  switch (detail) {
+    case kEndedOnSendingPc: return {false, {}, {}, 0, EndingAfter::kBackToData};
+    case kEndedOnReceivingPc: return Notice(L"EXIT", L"CONNECTIONCLOSED");
+    case kEndedBeforeConnecting: return {false, {}, {}, 0, EndingAfter::kStay};
+    default: return {false, {}, {}, 0, EndingAfter::kClose};
+  }
+}
+
+}  // namespace
+
+EndingReaction ReactionToEnding(int code, std::intptr_t detail) {
+  switch (code) {
+    case 10: return Notice(L"EXIT", L"ARCI");
+    case 11: return Notice(L"EXIT", L"LANG");
+    case 12: return Notice(L"EXIT", L"VER");
+    case kEndConnectionClosed: return ClosedConnection(detail);
+    case kEndScanFailed: return Notice(L"EXIT", L"SCANFAIL");
+    case kEndFileFailed: return Notice(L"EXIT", L"FILEFAILED");
+    case kEndDiskFull: return Notice(L"DISKFAIL", L"DISKFAILDESC");
+    case kEndRebootQuestion:
+      return {true, L"REBOOT", L"REBOOTDESC", kMessageYesNo, EndingAfter::kRestartOrClose};
+    case kEndInvalidFile: return Notice(L"EXIT", L"INVALIDFILE");
+    case kEndExitAfterFinish: return Notice(L"EXIT", L"EXITDESC1");
+    default: return Notice(L"EXIT", L"CONNECTIONCLOSED");
+  }
+}
+
+}  // namespace tvx

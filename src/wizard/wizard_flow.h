@@ -1,0 +1,150 @@
+// The wizard's flow (the logic of CTralvexDlg): which page is shown, what
+// Next and Back do on each page, the requests, stages and endings that pages
+// and controllers send, the power guard, the firewall rules and the restart.
+// It runs against WizardPages and WizardView, so the four migrations can be
+// driven page by page without a window.
+//
+// The flow is a message target: pages and controllers post or send their
+// requests (WM_USER+3300), stages (3310), button switches (3320) and endings
+// (3501) to Handle(). The window procedure calls the On... members for clicks
+// and system notifications.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/message_loop.h"
+#include "core/language_table.h"
+#include "core/wizard_messages.h"
+#include "core/wizard_state.h"
+#include "core/wizard_view.h"
+#include "net/controller_messages.h"
+#include "net/net_messages.h"
+#include "net/protocol.h"
+#include "platform/shell_exec.h"
+#include "wizard/wizard_links.h"
+#include "wizard/wizard_pages.h"
+
+namespace tvx {
+
+// Power states of the wizard.
+constexpr std::uint8_t kPowerMains = 100;
+constexpr std::uint8_t kPowerBattery = 101;
+
+// Request codes of kMsgWizardRequest (the step codes of the conversation).
+constexpr int kRequestSenderRun = kPageSenderRun;      // 333: the peer started, leave the waiting page
+constexpr int kRequestAccounts = kStepAccount;         // 334: connected, show the account page
+constexpr int kRequestLeaveData = kPageSenderNetwork;  // 335: leave the data page forward as it is
+constexpr int kRequestAccountStage = kStepScan;        // 337: the receiving run has started
+constexpr int kRequestSenderDone = kStepFinish;        // 340: lParam 1 USB run, 0 network run
+constexpr int kRequestReceiverDone = kPageReceiverDone;  // 341: lParam 1 USB run, 0 network run
+constexpr int kRequestConfiguration = 345;             // started with "/config"
+
+// The stage whose non-zero value ends the connection.
+constexpr int kStageInit = kStepCheck;  // 332
+
+struct WizardFlowSetup {
+  // All of these must outlive the flow.
+  WizardPages* pages = nullptr;
+  WizardView* view = nullptr;
+  WizardLinks* links = nullptr;
+  ShellExec* shell = nullptr;
+  PowerStatus* power = nullptr;
+  const LanguageTable* language = nullptr;
+  // The remembered looks shared with the pages' option buttons.
+  RememberedLooks* looks = nullptr;
+  std::int32_t archCode = 0;
+  std::wstring programFolder;
+  unsigned transferPort = 20101;
+};
+
+class WizardFlow final : public MessageTarget {
+ public:
+  explicit WizardFlow(WizardFlowSetup setup);
+  // Deletes the firewall rules.
+  ~WizardFlow() override;
+
+  // The window was created: page 0 shown, Back hidden, the power status read,
+  // the configuration page opened for "/config", the system kept awake.
+  void Start(std::wstring_view commandLine);
+
+  // Buttons.
+  void OnNext();
+  void OnBack();
+  void OnCloseButton();
+  void OnHelp();
+  void OnCopyProgram();
+
+  // Messages, also reachable by posting to Handle().
+  void OnRequest(int code, LParam extra);
+  void OnStage(int code, std::int64_t value);
+  void OnEnableNav(bool back, bool next);
+  void OnEnding(int code, LParam detail);
+
+  // System notifications. True when a power broadcast is to be refused.
+  bool OnPowerBroadcast(unsigned event);
+  void OnDeviceChange(unsigned event, unsigned deviceType, unsigned volumeFlags);
+
+  // Reads the power supply, shows or hides the battery text and, on battery,
+  // asks once unless told not to.
+  void CheckPower();
+
+  int PageIndex() const { return pageIndex_; }
+  int ShownIndex() const { return shownIndex_; }
+  const WizardChoice& Choice() const { return choice_; }
+  std::uint8_t PowerState() const { return powerState_; }
+  bool QuietBattery() const { return quietBattery_ != 0; }
+  // The wizard has ended; the flow does nothing more.
+  bool Closed() const { return closed_; }
+
+ protected:
+  std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) override;
+
+ private:
+  // The Next step: leave page pageIndex_ forward.
+  void NextStep();
+  void LeaveIntro();
+  void LeaveMigrationType();
+  void LeaveData();
+  void LeaveStore();
+  void LeaveAccounts();
+  void LeaveUsbRun();
+  void LeaveSendRun();
+  void LeaveReceiveRun();
+  void LeaveWaiting();
+  void LeaveConnection();
+
+  // Shows page `index` after the shown page agreed to be left. False when it
+  // refused.
+  bool ShowPage(int index);
+  // ShowPage(pageIndex_) and UpdateButtons; a refusal keeps the wizard on the
+  // page that stayed visible.
+  void SwitchPage();
+  void UpdateButtons();
+  void EnableNav(NavButton button, bool enabled);
+  void RestoreNav(NavButton button);
+  void SetNextText(LanguageKey key);
+
+  void HandChoiceToPages();
+  void OpenFirewall();
+  void CloseFirewall();
+  void AskRestartAndClose();
+  void Restart();
+  void Close();
+  int Ask(MessageKey title, MessageKey text, std::int32_t kind);
+
+  WizardFlowSetup setup_;
+  WizardPages& pages_;
+  WizardView& view_;
+  int pageIndex_ = 0;
+  int shownIndex_ = 0;
+  std::uint8_t powerState_ = kPowerMains;
+  std::int32_t quietBattery_ = 0;
+  WizardChoice choice_;
+  ForwardValues values_;
+  bool closed_ = false;
+  bool firewallClosed_ = false;
+};
+
+}  // namespace tvx
