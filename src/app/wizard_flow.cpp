@@ -186,10 +186,13 @@ void WizardFlow::LeaveData() {
   if (choice_.method == kMethodUsb) {
     pages_.SetStoreRequiredSize(values_.totalSelectedSize);
     pages_.RefreshStorePage();
-    pages_.WriteSelectionFiles();
+    if (!WriteSelectionFiles()) return;
     SwitchPage();
     return;
   }
+  // Written before anyone can connect, so no capture starts on rules that
+  // do not hold the selection.
+  if (!WriteSelectionFiles()) return;
   pages_.SetWaitingStatus(kWaitingListening);
   pages_.SetWaitingSize(values_.totalSelectedSize);
   OpenFirewall();
@@ -198,8 +201,14 @@ void WizardFlow::LeaveData() {
     return;
   }
   pageIndex_ = kPageWaiting;
-  pages_.WriteSelectionFiles();
   SwitchPage();
+}
+
+bool WizardFlow::WriteSelectionFiles() {
+  if (pages_.WriteSelectionFiles()) return true;
+  Ask(L"SCANFAIL", {}, kMessageOk);
+  RefuseStep(kPageData);
+  return false;
 }
 
 void WizardFlow::LeaveStore() {

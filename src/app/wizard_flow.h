@@ -107,6 +107,9 @@ class WizardFlow final : public MessageTarget {
   void LeaveIntro();
   void LeaveMigrationType();
   void LeaveData();
+  // Writes PCInfo.txt's sections and the rule file; a failure has been shown
+  // and the step refused.
+  bool WriteSelectionFiles();
   void LeaveStore();
   void LeaveAccounts();
   void LeaveUsbRun();

@@ -1,6 +1,8 @@
 #include "app/wizard_page_set.h"
 
+#include "base/file.h"
 #include "base/message_loop.h"
+#include "base/path.h"
 #include "engine/configuration_page.h"
 #include "engine/run_source_page.h"
 #include "engine/run_target_page.h"
@@ -74,10 +76,16 @@ void WizardPageSet::RecomputeNext() { pages_.migrationType->RecomputeNext(); }
 bool WizardPageSet::PrepareDataPage() { return pages_.data->EnterPage() != 0; }
 std::uint64_t WizardPageSet::TotalSelectedSize() { return pages_.data->TotalSize(); }
 
-void WizardPageSet::WriteSelectionFiles() {
+bool WizardPageSet::WriteSelectionFiles() {
   pages_.data->WriteAccountAndDiskInfo();
-  // A selection that cannot be written whole is logged by the build itself.
-  BuildCustomRules(pages_.data->Files(), pages_.data->Folders(), archCode_);
+  const CustomRulesPlace place{ProgramFolder(), archCode_};
+  // A selection that cannot be written whole is logged by the build itself;
+  // the partial rule file goes, so no run can take it for the selection.
+  if (BuildCustomRules(pages_.data->Files(), pages_.data->Folders(), place) != CustomRulesResult::Built) {
+    RemoveFile(place.WorkingPath());
+    return false;
+  }
+  return true;
 }
 
 void WizardPageSet::SetStoreRequiredSize(std::uint64_t bytes) { pages_.store->SetRequiredSize(bytes); }

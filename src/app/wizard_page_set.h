@@ -75,7 +75,7 @@ class WizardPageSet final : public WizardPages {
 
   bool PrepareDataPage() override;
   std::uint64_t TotalSelectedSize() override;
-  void WriteSelectionFiles() override;
+  bool WriteSelectionFiles() override;
 
   void SetStoreRequiredSize(std::uint64_t bytes) override;
   void RefreshStorePage() override;

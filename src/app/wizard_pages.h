@@ -68,8 +68,9 @@ class WizardPages {
   virtual bool PrepareDataPage() = 0;
   virtual std::uint64_t TotalSelectedSize() = 0;
   // Writes the ACCOUNT and DISK sections of PCInfo.txt, then builds
-  // MigCustom.xml from the selection.
-  virtual void WriteSelectionFiles() = 0;
+  // MigCustom.xml from the selection. False when the rule file does not hold
+  // the selection (none is left).
+  virtual bool WriteSelectionFiles() = 0;
 
   // --- Store page (3) --------------------------------------------------------
   virtual void SetStoreRequiredSize(std::uint64_t bytes) = 0;

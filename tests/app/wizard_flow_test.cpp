@@ -273,6 +273,22 @@ TEST_F(WizardFlowTest, AKeptStoreThatCannotWaitAgainLeavesAShownPageWithWorkingB
   }
 }
 
+TEST_F(WizardFlowTest, RulesThatCannotBeBuiltStopOnTheDataPageWithAMessage) {
+  for (const std::int32_t method : {kMethodUsb, kMethodNetwork}) {
+    SCOPED_TRACE(method);
+    Make();
+    pages_.selectionFilesWritten = false;
+    view_.messages.script = {View::Right()};
+    Forward(kRoleSending, method, 3);
+    ASSERT_EQ(view_.messages.faces.size(), 1u);
+    EXPECT_EQ(LastFace().title, L"SCANFAIL");
+    EXPECT_EQ(flow_->PageIndex(), kPageData);
+    EXPECT_EQ(Visible(), std::set<int>{kPageData});
+    EXPECT_FALSE(pages_.Did("start waiting")) << "nobody may connect and start a capture";
+    EXPECT_FALSE(flow_->Closed());
+  }
+}
+
 TEST_F(WizardFlowTest, BackGoesToThePageTheTableNames) {
   struct Row {
     const char* name;
