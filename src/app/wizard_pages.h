@@ -67,9 +67,10 @@ class WizardPages {
   // existing store and the page has already sent request 335.
   virtual bool PrepareDataPage() = 0;
   virtual std::uint64_t TotalSelectedSize() = 0;
-  // Writes the ACCOUNT and DISK sections of PCInfo.txt, then builds
-  // MigCustom.xml from the selection. False when the rule file does not hold
-  // the selection (none is left).
+  // Writes the ACCOUNT and DISK sections of PCInfo.txt, then the rule file
+  // MigCustom.xml: built from the selection, or, when the store kept in the
+  // program folder is sent again, the rules that store was captured with.
+  // False when the rule file does not hold the selection (none is left).
   virtual bool WriteSelectionFiles() = 0;
 
   // --- Store page (3) --------------------------------------------------------
