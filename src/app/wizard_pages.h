@@ -34,7 +34,8 @@ constexpr int kPageCount = kLastPage + 1;
 
 // What the account page found when it was entered in USB mode.
 struct UsbAccountEntry {
-  // False: no USB drive holds the store; the page has shown DISK/DISKDESC.
+  // False: no USB drive holds the store (the page has shown DISK/DISKDESC),
+  // or its profile could not be taken from the drive (USBLOAD).
   bool storeFound = false;
   // The compatibility check of the copied profile (12 version, 11 language,
   // 10 architecture, 0 suitable). The page only reports it: the flow ends the

@@ -17,7 +17,7 @@ int CAccountMapping::EnterPage() {
       return 1;
     }
     storePath_ = root;
-    services_.usbStore.CopyControlFilesFromDrive(root);
+    if (!services_.usbStore.CopyControlFilesFromDrive(root)) return 1;
     const int refusal = CheckProfileCompatibility(services_.ini, ProgramFilePath(kPcInfoName),
                                                   facts_, services_.system.UserDefaultUiLanguage());
     if (refusal != 0) {

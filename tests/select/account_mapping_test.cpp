@@ -35,8 +35,12 @@ class Wizard final : public MessageTarget {
 class FakeUsbStore final : public UsbStoreAccess {
  public:
   std::wstring FindUsbStore() override { return root; }
-  void CopyControlFilesFromDrive(const std::wstring& from) override { copiedFrom.push_back(from); }
+  bool CopyControlFilesFromDrive(const std::wstring& from) override {
+    copiedFrom.push_back(from);
+    return profileCopied;
+  }
   std::wstring root;
+  bool profileCopied = true;
   std::vector<std::wstring> copiedFrom;
 };
 
@@ -182,6 +186,17 @@ TEST_F(AccountMappingTest, UsbModeNeedsAStoreAndASuitableProfile) {
   EXPECT_EQ(wizard_.endings.size(), 1u);
   EXPECT_TRUE(page_.Rows()[0].shown);
   EXPECT_EQ(page_.StorePath(), L"E:\\");
+}
+
+// The program folder holds this PC's own profile, which would pass the check.
+TEST_F(AccountMappingTest, AProfileTheUsbDriveDidNotGiveIsNeitherCheckedNorShown) {
+  page_.SetMethod(kMethodUsb);
+  usb_.root = L"E:\\";
+  usb_.profileCopied = false;
+  EXPECT_EQ(page_.EnterPage(), 1);
+  EXPECT_TRUE(wizard_.endings.empty());
+  EXPECT_FALSE(page_.Rows()[0].shown);
+  EXPECT_TRUE(page_.SourceAccounts().empty());
 }
 
 }  // namespace
