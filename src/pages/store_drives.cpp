@@ -1,15 +1,8 @@
 #include "pages/store_drives.h"
 
 #include "app/byte_size.h"
-#include "base/text.h"
 
 namespace tvx {
-
-std::wstring CleanDriveName(std::wstring_view shellName) {
-  std::wstring name = FromAnsi(ToAnsi(shellName));
-  std::erase(name, L'?');
-  return name;
-}
 
 std::wstring DesignatorFromName(std::wstring_view name) {
   const std::size_t open = name.rfind(L'(');
