@@ -89,8 +89,10 @@ void CSelectDataStore::ListDrives() {
 std::wstring CSelectDataStore::ShellNameOf(const std::vector<ShellEntry>& entries,
                                            const std::wstring& root) const {
   for (const ShellEntry& entry : entries) {
-    // Shown as the folder tree shows it, so an Arabic name survives.
-    if (EqualsNoCase(entry.path, root)) return TreeItemText(entry.displayName, services_.language.LanguageId());
+    // Made as the folder tree makes its texts, so an Arabic name survives.
+    if (EqualsNoCase(entry.path, root)) {
+      return TreeItemText(entry.displayName, services_.language.LanguageId());
+    }
   }
   DebugOut(L"store page: no shell name for " + root);
   return L"(" + DesignatorOfRoot(root) + L")";
