@@ -13,8 +13,10 @@ class UsbStoreAccess {
   // empty text when there is none.
   virtual std::wstring FindUsbStore() = 0;
   // Copies PCInfo.txt, Applist.ini and the rule file from the drive's store
-  // into the program folder; reports a total failure itself.
-  virtual void CopyControlFilesFromDrive(const std::wstring& root) = 0;
+  // into the program folder. False when the profile could not be copied: the
+  // PCInfo.txt in the program folder is then not the drive's, and the
+  // notice USBLOAD has been shown.
+  virtual bool CopyControlFilesFromDrive(const std::wstring& root) = 0;
 };
 
 }  // namespace tvx

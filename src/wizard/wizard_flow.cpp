@@ -14,6 +14,9 @@ namespace {
 
 constexpr bool IsPage(int index) { return index >= 0 && index <= kLastPage; }
 
+// shownIndex_ when no page is visible.
+constexpr int kNoPage = -1;
+
 constexpr bool IsEndPage(int index) {
   return index == kPageFinish || index == kPageCompletion || index == kPageConfiguration;
 }
@@ -53,13 +56,11 @@ void WizardFlow::OnNext() {
   CheckPower();
   if (pageIndex_ > kLastPage) return;
   RestoreNav(NavButton::kBack);
-  shownIndex_ = pageIndex_;
   NextStep();
 }
 
 void WizardFlow::OnBack() {
   if (closed_ || pageIndex_ < 1) return;
-  shownIndex_ = pageIndex_;
   switch (pageIndex_) {
     case kPageMigrationType:
     case kPageData:
@@ -185,21 +186,29 @@ void WizardFlow::LeaveData() {
   if (choice_.method == kMethodUsb) {
     pages_.SetStoreRequiredSize(values_.totalSelectedSize);
     pages_.RefreshStorePage();
-    pages_.WriteSelectionFiles();
+    if (!WriteSelectionFiles()) return;
     SwitchPage();
     return;
   }
+  // Written before anyone can connect, so no capture starts on rules that
+  // do not hold the selection.
+  if (!WriteSelectionFiles()) return;
   pages_.SetWaitingStatus(kWaitingListening);
   pages_.SetWaitingSize(values_.totalSelectedSize);
   OpenFirewall();
   if (!pages_.StartWaitingPage()) {
-    RestoreNav(NavButton::kBack);
-    pageIndex_ = kPageData;
+    RefuseStep(kPageData);
     return;
   }
   pageIndex_ = kPageWaiting;
-  pages_.WriteSelectionFiles();
   SwitchPage();
+}
+
+bool WizardFlow::WriteSelectionFiles() {
+  if (pages_.WriteSelectionFiles()) return true;
+  Ask(L"SCANFAIL", {}, kMessageOk);
+  RefuseStep(kPageData);
+  return false;
 }
 
 void WizardFlow::LeaveStore() {
@@ -210,7 +219,7 @@ void WizardFlow::LeaveStore() {
   pageIndex_ = kPageUsbRun;
   values_.sendingStorePath = pages_.StorePath();
   if (!pages_.StartUsbRun(values_.sendingStorePath, L"")) {
-    pageIndex_ = kPageStore;
+    RefuseStep(kPageStore);
     return;
   }
   SwitchPage();
@@ -222,13 +231,13 @@ void WizardFlow::LeaveAccounts() {
     values_.accountOptions = pages_.AccountOptions();
     values_.receivingStorePath = pages_.AccountStorePath();
     if (!pages_.StartUsbRun(values_.receivingStorePath, values_.accountOptions)) {
-      pageIndex_ = kPageAccounts;
+      RefuseStep(kPageAccounts);
       return;
     }
     SwitchPage();
     return;
   }
-  pages_.HidePage(kPageConnection);
+  HidePage(kPageConnection);
   pageIndex_ = kPageReceiveRun;
   pages_.StartRunAnimation(kPageReceiveRun);
   Post(kMsgWizardRequest, kRequestAccountStage, 0);
@@ -236,7 +245,7 @@ void WizardFlow::LeaveAccounts() {
 }
 
 void WizardFlow::LeaveUsbRun() {
-  pages_.HidePage(kPageUsbRun);
+  HidePage(kPageUsbRun);
   pages_.FinishUsbRun();
   values_.elapsedText = pages_.UsbRunElapsedText();
   if (choice_.role == kRoleSending) {
@@ -251,7 +260,7 @@ void WizardFlow::LeaveUsbRun() {
 
 void WizardFlow::LeaveSendRun() {
   pageIndex_ = kPageFinish;
-  pages_.HidePage(kPageSendRun);
+  HidePage(kPageSendRun);
   pages_.FinishRunPage(kPageSendRun);
   values_.elapsedText = setup_.links->SendingElapsedText();
   pages_.EnterFinishPage(L"", values_.elapsedText);
@@ -274,7 +283,7 @@ void WizardFlow::LeaveWaiting() {
   pageIndex_ = kPageSendRun;
   pages_.StopWaitingAnimation();
   pages_.SetWaitingStatus(kWaitingDone);
-  pages_.HidePage(kPageWaiting);
+  HidePage(kPageWaiting);
   pages_.StartRunAnimation(kPageSendRun);
   SwitchPage();
 }
@@ -292,10 +301,29 @@ void WizardFlow::LeaveConnection() {
 bool WizardFlow::ShowPage(int index) {
   if (IsPage(shownIndex_)) {
     if (!pages_.ValidateOnLeave(shownIndex_)) return false;
-    pages_.HidePage(shownIndex_);
+    HidePage(shownIndex_);
   }
   pages_.ShowPage(index);
+  shownIndex_ = index;
   return true;
+}
+
+void WizardFlow::HidePage(int index) {
+  pages_.HidePage(index);
+  if (index == shownIndex_) shownIndex_ = kNoPage;
+}
+
+void WizardFlow::RefuseStep(int fallback) {
+  // A request may have hidden the page the user saw before its step failed.
+  if (!IsPage(shownIndex_)) ShowPage(fallback);
+  pageIndex_ = shownIndex_;
+  // The user may try again, or go back where the page has a way back.
+  const bool back = pageIndex_ != kPageMigrationType;
+  view_.ShowNav(NavButton::kBack, back);
+  if (back) RestoreNav(NavButton::kBack);
+  const bool connects = pageIndex_ == kPageWaiting || pageIndex_ == kPageConnection;
+  SetNextText(connects ? LanguageKey(L"COMMON", L"CONNECT") : LanguageKey(L"COMMON", L"NEXT"));
+  RestoreNav(NavButton::kNext);
 }
 
 void WizardFlow::SwitchPage() {
@@ -389,7 +417,7 @@ void WizardFlow::OnRequest(int code, LParam extra) {
       NextStep();
       break;
     case kRequestAccounts:
-      pages_.HidePage(kPageConnection);
+      HidePage(kPageConnection);
       SetNextText(LanguageKey(L"COMMON", L"NEXT"));
       view_.ShowNav(NavButton::kBack, false);
       RestoreNav(NavButton::kNext);
@@ -398,7 +426,7 @@ void WizardFlow::OnRequest(int code, LParam extra) {
       ShowPage(kPageAccounts);
       break;
     case kRequestLeaveData:
-      pages_.HidePage(kPageSendRun);
+      HidePage(kPageSendRun);
       pageIndex_ = kPageData;
       NextStep();
       break;
@@ -408,16 +436,16 @@ void WizardFlow::OnRequest(int code, LParam extra) {
       UpdateButtons();
       break;
     case kRequestSenderDone:
-      pageIndex_ = shownIndex_ = extra != 0 ? kPageUsbRun : kPageSendRun;
+      pageIndex_ = extra != 0 ? kPageUsbRun : kPageSendRun;
       pages_.HideUsbRunAnimation();
-      pages_.HidePage(kPageUsbRun);
+      HidePage(kPageUsbRun);
       NextStep();
       break;
     case kRequestReceiverDone:
-      pageIndex_ = shownIndex_ = extra != 0 ? kPageUsbRun : kPageReceiveRun;
+      pageIndex_ = extra != 0 ? kPageUsbRun : kPageReceiveRun;
       pages_.StopRunAnimation(kPageReceiveRun);
       pages_.HideWaitingButton();
-      pages_.HidePage(kPageReceiveRun);
+      HidePage(kPageReceiveRun);
       NextStep();
       break;
     case kRequestConfiguration:

@@ -107,6 +107,9 @@ class WizardFlow final : public MessageTarget {
   void LeaveIntro();
   void LeaveMigrationType();
   void LeaveData();
+  // Writes PCInfo.txt's sections and the rule file; a failure has been shown
+  // and the step refused.
+  bool WriteSelectionFiles();
   void LeaveStore();
   void LeaveAccounts();
   void LeaveUsbRun();
@@ -118,6 +121,11 @@ class WizardFlow final : public MessageTarget {
   // Shows page `index` after the shown page agreed to be left. False when it
   // refused.
   bool ShowPage(int index);
+  void HidePage(int index);
+  // A forward step failed (its page has said why): the wizard stays on the
+  // page that is shown, or shows `fallback` when the step had hidden it, and
+  // the buttons let the user try again or go back.
+  void RefuseStep(int fallback);
   // ShowPage(pageIndex_) and UpdateButtons; a refusal keeps the wizard on the
   // page that stayed visible.
   void SwitchPage();

@@ -1,6 +1,9 @@
 #include "wizard/wizard_page_set.h"
 
+#include "base/file.h"
 #include "base/message_loop.h"
+#include "base/path.h"
+#include "engine/tool_runner.h"
 #include "pages/accounts/account_mapping.h"
 #include "pages/configuration/configuration_page.h"
 #include "pages/connection/nt_config_tcp.h"
@@ -14,6 +17,7 @@
 #include "pages/usb_run/usb_run.h"
 #include "pages/waiting/nt_config.h"
 #include "profile/custom_rules.h"
+#include "profile/store_rules.h"
 
 namespace tvx {
 
@@ -30,7 +34,7 @@ class WizardPageSet::EndingCatcher final : public MessageTarget {
 
 WizardPageSet::WizardPageSet(const WizardPageObjects& pages, PageWindows& windows, std::int32_t archCode)
     : pages_(pages), windows_(windows), archCode_(archCode), catcher_(std::make_unique<EndingCatcher>()) {
-  pages_.accounts->SetWizard(catcher_->Handle());
+  if (pages_.accounts) pages_.accounts->SetWizard(catcher_->Handle());
 }
 
 WizardPageSet::~WizardPageSet() = default;
@@ -44,7 +48,10 @@ void WizardPageSet::HandChoice(int page, const WizardChoice& choice, unsigned pa
   const bool role = (parts & kChoiceRole) != 0;
   switch (page) {
     case kPageData:
-      if (method) pages_.data->SetMethod(choice.method);
+      if (method) {
+        method_ = choice.method;
+        pages_.data->SetMethod(choice.method);
+      }
       break;
     case kPageAccounts:
       if (method) pages_.accounts->SetMethod(choice.method);
@@ -72,12 +79,33 @@ MigrationTypeLooks WizardPageSet::OptionLooks() { return pages_.migrationType->L
 void WizardPageSet::RecomputeNext() { pages_.migrationType->RecomputeNext(); }
 
 bool WizardPageSet::PrepareDataPage() { return pages_.data->EnterPage() != 0; }
-std::uint64_t WizardPageSet::TotalSelectedSize() { return pages_.data->TotalSize(); }
 
-void WizardPageSet::WriteSelectionFiles() {
+bool WizardPageSet::SendsKeptStore() const {
+  // The sending controller sends a store it finds instead of capturing anew.
+  return method_ == kMethodNetwork && StoreExists() == 0;
+}
+
+std::uint64_t WizardPageSet::TotalSelectedSize() {
+  if (SendsKeptStore()) {
+    if (const std::optional<std::uint64_t> kept = StoreRulesTotal(ProgramFolder())) return *kept;
+  }
+  return pages_.data->TotalSize();
+}
+
+bool WizardPageSet::WriteSelectionFiles() {
   pages_.data->WriteAccountAndDiskInfo();
-  // A selection that cannot be written whole is logged by the build itself.
-  BuildCustomRules(pages_.data->Files(), pages_.data->Folders(), archCode_);
+  const CustomRulesPlace place{ProgramFolder(), archCode_};
+  if (SendsKeptStore()) return RestoreStoreRules(place);
+  // A selection that cannot be written whole is logged by the build itself;
+  // the partial rule file goes, so no run can take it for the selection.
+  if (BuildCustomRules(pages_.data->Files(), pages_.data->Folders(), place) != CustomRulesResult::Built) {
+    RemoveFile(place.WorkingPath());
+    return false;
+  }
+  // Not keeping them only costs a later resend of this store its rules: that
+  // resend then stops with a message.
+  if (method_ == kMethodNetwork) KeepStoreRules(place, pages_.data->TotalSize());
+  return true;
 }
 
 void WizardPageSet::SetStoreRequiredSize(std::uint64_t bytes) { pages_.store->SetRequiredSize(bytes); }

@@ -75,7 +75,7 @@ class WizardPageSet final : public WizardPages {
 
   bool PrepareDataPage() override;
   std::uint64_t TotalSelectedSize() override;
-  void WriteSelectionFiles() override;
+  bool WriteSelectionFiles() override;
 
   void SetStoreRequiredSize(std::uint64_t bytes) override;
   void RefreshStorePage() override;
@@ -116,9 +116,13 @@ class WizardPageSet final : public WizardPages {
   // the flow wants the code instead, so the page's wizard is this catcher.
   class EndingCatcher;
 
+  // In network mode a store left in the program folder is sent again.
+  bool SendsKeptStore() const;
+
   WizardPageObjects pages_;
   PageWindows& windows_;
   std::int32_t archCode_;
+  std::int32_t method_ = 0;
   WizardChoice finishChoice_;
   WizardChoice completeChoice_;
   std::unique_ptr<EndingCatcher> catcher_;

@@ -34,7 +34,8 @@ constexpr int kPageCount = kLastPage + 1;
 
 // What the account page found when it was entered in USB mode.
 struct UsbAccountEntry {
-  // False: no USB drive holds the store; the page has shown DISK/DISKDESC.
+  // False: no USB drive holds the store (the page has shown DISK/DISKDESC),
+  // or its profile could not be taken from the drive (USBLOAD).
   bool storeFound = false;
   // The compatibility check of the copied profile (12 version, 11 language,
   // 10 architecture, 0 suitable). The page only reports it: the flow ends the
@@ -67,9 +68,11 @@ class WizardPages {
   // existing store and the page has already sent request 335.
   virtual bool PrepareDataPage() = 0;
   virtual std::uint64_t TotalSelectedSize() = 0;
-  // Writes the ACCOUNT and DISK sections of PCInfo.txt, then builds
-  // MigCustom.xml from the selection.
-  virtual void WriteSelectionFiles() = 0;
+  // Writes the ACCOUNT and DISK sections of PCInfo.txt, then the rule file
+  // MigCustom.xml: built from the selection, or, when the store kept in the
+  // program folder is sent again, the rules that store was captured with.
+  // False when the rule file does not hold the selection (none is left).
+  virtual bool WriteSelectionFiles() = 0;
 
   // --- Store page (3) --------------------------------------------------------
   virtual void SetStoreRequiredSize(std::uint64_t bytes) = 0;

@@ -22,6 +22,7 @@ class ScriptedWizardPages final : public WizardPages {
   std::function<bool()> onPrepareData;  // PrepareDataPage's answer
   UsbAccountEntry usbEntry{true, 0};
   bool usbRunStarts = true, waitingBusy = false, waitingStarts = true, connectingStarts = true;
+  bool selectionFilesWritten = true;
 
   // What happened.
   std::vector<std::string> journal;
@@ -52,7 +53,10 @@ class ScriptedWizardPages final : public WizardPages {
     return onPrepareData && onPrepareData();
   }
   std::uint64_t TotalSelectedSize() override { return 5000; }
-  void WriteSelectionFiles() override { Note("write selection files"); }
+  bool WriteSelectionFiles() override {
+    Note("write selection files");
+    return selectionFilesWritten;
+  }
   void SetStoreRequiredSize(std::uint64_t bytes) override { Note("store size", bytes); }
   void RefreshStorePage() override { Note("refresh store"); }
   std::wstring StorePath() override { return L"E:"; }

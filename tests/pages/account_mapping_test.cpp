@@ -35,8 +35,12 @@ class Wizard final : public MessageTarget {
 class FakeUsbStore final : public UsbStoreAccess {
  public:
   std::wstring FindUsbStore() override { return root; }
-  void CopyControlFilesFromDrive(const std::wstring& from) override { copiedFrom.push_back(from); }
+  bool CopyControlFilesFromDrive(const std::wstring& from) override {
+    copiedFrom.push_back(from);
+    return profileCopied;
+  }
   std::wstring root;
+  bool profileCopied = true;
   std::vector<std::wstring> copiedFrom;
 };
 
@@ -47,6 +51,7 @@ class AccountMappingTest : public testing::Test {
     ini_.Put(language_.IniPath(),
              L"[ACCOUNT]\r\nSELECT=Same name\r\nEXCLUDE=Leave out\r\nCREATE=New account\r\n"
              L"[MESSAGE]\r\nACCOUNT=Taken\r\nACCOUNTDESC=Already chosen\r\nCREATE=New name\r\n"
+             L"ACCOUNTNAME=Not a name\r\n"
              L"DISK=No store\r\nDISKDESC=Insert the drive\r\n");
     ini_.Put(profile_, L"[OS]\r\nOSVER=3\r\nOSARCI=8\r\nLANG=1033\r\n[ACCOUNT]\r\n"
                        L"ACCOUNT1=OLDPC,alice,\r\nACCOUNT2=OLDPC,bob,Bob B\r\n"
@@ -129,14 +134,18 @@ TEST_F(AccountMappingTest, ACreatedAccountJoinsEveryRowBeforeExclude) {
   EXPECT_EQ(page_.BuildUserOptions(),
             L" \"/mu:OLDPC\\bob:NEWPC\\newbie\" \"/ue:OLDPC\\guest\"");
 
-  // Cancelled, or a name no account can have: the row stays at SELECT.
+  // Cancelled, or a name no account can have: the row stays at SELECT, and
+  // the user learns why the name was not taken.
   messages_.script = {View::Right()};
   page_.OnRowChanged(0, 5);
   EXPECT_EQ(Row(0), 0);
-  messages_.script = {View::Left(L"bad\"name")};
+  EXPECT_EQ(messages_.faces.size(), 2u);
+  messages_.script = {View::Left(L"bad\"name"), View::Right()};
   page_.OnRowChanged(0, 5);
   EXPECT_EQ(Row(0), 0);
   EXPECT_EQ(page_.Rows()[0].items.size(), 6u);
+  ASSERT_EQ(messages_.faces.size(), 4u);
+  EXPECT_EQ(messages_.faces[3].text, L"Not a name");
 }
 
 TEST_F(AccountMappingTest, NamingAListedAccountChoosesIt) {
@@ -182,6 +191,17 @@ TEST_F(AccountMappingTest, UsbModeNeedsAStoreAndASuitableProfile) {
   EXPECT_EQ(wizard_.endings.size(), 1u);
   EXPECT_TRUE(page_.Rows()[0].shown);
   EXPECT_EQ(page_.StorePath(), L"E:\\");
+}
+
+// The program folder holds this PC's own profile, which would pass the check.
+TEST_F(AccountMappingTest, AProfileTheUsbDriveDidNotGiveIsNeitherCheckedNorShown) {
+  page_.SetMethod(kMethodUsb);
+  usb_.root = L"E:\\";
+  usb_.profileCopied = false;
+  EXPECT_EQ(page_.EnterPage(), 1);
+  EXPECT_TRUE(wizard_.endings.empty());
+  EXPECT_FALSE(page_.Rows()[0].shown);
+  EXPECT_TRUE(page_.SourceAccounts().empty());
 }
 
 }  // namespace

@@ -19,9 +19,11 @@
 #include "fakes/fake_user_accounts.h"
 #include "fakes/sandbox_root.h"
 #include "fakes/scripted_message_view.h"
+#include "profile/custom_rules.h"
 #include "profile/pc_info.h"
 #include "select/fixed_overhead.h"
 #include "support/scoped_env.h"
+#include "wizard/wizard_page_set.h"
 
 namespace tvx {
 namespace {
@@ -319,6 +321,39 @@ TEST_F(SelectDataTest, DecliningANewScanKeepsTheStoreAndSkipsThePage) {
   EXPECT_EQ(StoreExists(), -1);
   EXPECT_FALSE(PathExists(ProgramFilePath(kScanProgressName)));
   EXPECT_EQ(wizard_.requests.size(), 1u);
+}
+
+// The store was captured without alice's documents; by the time it is sent
+// again the page holds them, as a later session's page would.
+TEST_F(SelectDataTest, AKeptStoreIsSentWithTheRulesItWasCapturedWith) {
+  if (!program_) GTEST_SKIP() << "writes a rule template beside the program";
+  class Windows final : public PageWindows {
+    bool Validate(int) override { return true; }
+    void Show(int, bool) override {}
+  } windows;
+  ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kCustomRulesName),
+                             "<migration><component context=\"UserAndSystem\"><role><rules><include>"
+                             "<objectSet></objectSet></include></rules></role></component></migration>"));
+  ASSERT_TRUE(MakeFolderPath(ProgramFilePath(L"x64")));
+  ASSERT_TRUE(MakeFolderPath(ProgramFilePath(L"USMT")));
+  CSelectData& page = Create();
+  WizardPageSet pages({.data = &page}, windows, kArch64);
+  pages.HandChoice(kPageData, {kRoleSending, kMethodNetwork}, kChoiceMethod);
+  Enter();
+  page.OnCategoryBox(kDocument, false);
+  Settle();
+  const std::uint64_t captured = pages.TotalSelectedSize();
+  ASSERT_TRUE(pages.WriteSelectionFiles());
+  ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kStoreName), "store"));
+
+  page.OnCategoryBox(kDocument, true);
+  Settle();
+  EXPECT_EQ(pages.TotalSelectedSize(), captured);
+  ASSERT_TRUE(pages.WriteSelectionFiles());
+  std::string rules;
+  ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"x64\\MigCustom.xml"), rules));
+  EXPECT_EQ(rules.find(ToUtf8(Path(L"Users\\alice\\Documents"))), std::string::npos);
+  EXPECT_NE(rules.find(ToUtf8(Path(L"Users\\alice\\Desktop"))), std::string::npos);
 }
 
 TEST_F(SelectDataTest, NoQuestionWithoutAStoreOrInUsbMode) {

@@ -189,9 +189,23 @@ TEST_F(UsbRun, ClosingDuringARunStopsItsToolAndLeavesThePartialStore) {
 TEST_F(UsbRun, ReportsADriveItCanNeitherReadNorWrite) {
   const std::wstring empty = Drive(L"usb");
   auto page = MakePage(kRoleReceiving, program_);  // an empty program folder
-  page->CopyControlFilesFromDrive(empty);
+  EXPECT_FALSE(page->CopyControlFilesFromDrive(empty));
   page->CopyControlFilesToDrive(empty);
   EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"Unreadable", L"Unwritable"}));
+}
+
+TEST_F(UsbRun, ADriveWhoseProfileCannotBeTakenShowsTheLoadNoticeWhateverElseCame) {
+  const std::pair<const wchar_t*, bool> rows[] = {{L"Applist.ini", false}, {L"PCInfo.txt", true}};
+  for (const auto& [only, profileCame] : rows) {
+    SCOPED_TRACE(ToUtf8(only));
+    const std::wstring drive = Drive(only);
+    Put(drive + L"TVX\\" + only, "[OS]");
+    auto page = MakePage(kRoleReceiving, program_);
+    messages_.faces.clear();
+    EXPECT_EQ(page->CopyControlFilesFromDrive(drive), profileCame);
+    const std::vector<std::wstring> notice = {L"Unreadable"};
+    EXPECT_EQ(Titles(), profileCame ? std::vector<std::wstring>() : notice);
+  }
 }
 
 // The sending PC captures onto the second drive and puts its control files

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,15 @@ class WizardFlowTest : public testing::Test {
     return count;
   }
   const MessageFace& LastFace() const { return view_.messages.faces.back(); }
+  // The pages left visible by the journal's shows and hides.
+  std::set<int> Visible() const {
+    std::set<int> visible;
+    for (const std::string& entry : pages_.journal) {
+      if (entry.rfind("show ", 0) == 0) visible.insert(std::stoi(entry.substr(5)));
+      if (entry.rfind("hide ", 0) == 0) visible.erase(std::stoi(entry.substr(5)));
+    }
+    return visible;
+  }
 
   FakeIniFile ini_;
   LanguageTable language_{ini_};
@@ -216,6 +226,67 @@ TEST_F(WizardFlowTest, DataPageThatKeepsTheStoreMovesTheWizardItself) {
   Forward(kRoleSending, kMethodNetwork, 2);
   EXPECT_EQ(flow_->PageIndex(), kPageWaiting);
   EXPECT_EQ(pages_.shown, (std::vector<int>{0, 1, 10}));
+}
+
+// The second wait of a kept store fails its disk check (the waiting page
+// shows DISKFAIL): the user is left on a page that is shown, with buttons to
+// try again or go back.
+TEST_F(WizardFlowTest, AKeptStoreThatCannotWaitAgainLeavesAShownPageWithWorkingButtons) {
+  struct Row {
+    const char* name;
+    std::function<void()> run;
+    int page;
+    bool back;
+  };
+  const Row rows[] = {
+      {"peer lost during the send",
+       [&] {
+         Forward(kRoleSending, kMethodNetwork, 3);
+         flow_->OnRequest(kRequestSenderRun, 0);
+         pages_.waitingStarts = false;
+         flow_->OnEnding(kEndConnectionClosed, kEndedOnSendingPc);
+         Deliver([&] { return pages_.Count("start waiting") == 2; });
+       },
+       kPageData, true},
+      {"no new scan",
+       [&] {
+         pages_.waitingStarts = false;
+         pages_.onPrepareData = [&] {
+           flow_->OnRequest(kRequestLeaveData, 0);
+           return true;
+         };
+         Forward(kRoleSending, kMethodNetwork, 2);
+       },
+       kPageMigrationType, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Make();
+    row.run();
+    EXPECT_EQ(Visible(), std::set<int>{row.page});
+    EXPECT_EQ(flow_->PageIndex(), row.page);
+    EXPECT_EQ(view_.back.shown, row.back);
+    EXPECT_TRUE(view_.back.enabled || !row.back);
+    EXPECT_TRUE(view_.next.enabled);
+    EXPECT_EQ(view_.nextText, L"Next");
+    EXPECT_FALSE(flow_->Closed());
+  }
+}
+
+TEST_F(WizardFlowTest, RulesThatCannotBeBuiltStopOnTheDataPageWithAMessage) {
+  for (const std::int32_t method : {kMethodUsb, kMethodNetwork}) {
+    SCOPED_TRACE(method);
+    Make();
+    pages_.selectionFilesWritten = false;
+    view_.messages.script = {View::Right()};
+    Forward(kRoleSending, method, 3);
+    ASSERT_EQ(view_.messages.faces.size(), 1u);
+    EXPECT_EQ(LastFace().title, L"SCANFAIL");
+    EXPECT_EQ(flow_->PageIndex(), kPageData);
+    EXPECT_EQ(Visible(), std::set<int>{kPageData});
+    EXPECT_FALSE(pages_.Did("start waiting")) << "nobody may connect and start a capture";
+    EXPECT_FALSE(flow_->Closed());
+  }
 }
 
 TEST_F(WizardFlowTest, BackGoesToThePageTheTableNames) {

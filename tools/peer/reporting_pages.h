@@ -25,7 +25,7 @@ class ReportingPages final : public WizardPages {
   void RecomputeNext() override { pages_.RecomputeNext(); }
   bool PrepareDataPage() override { return pages_.PrepareDataPage(); }
   std::uint64_t TotalSelectedSize() override { return pages_.TotalSelectedSize(); }
-  void WriteSelectionFiles() override { pages_.WriteSelectionFiles(); }
+  bool WriteSelectionFiles() override { return pages_.WriteSelectionFiles(); }
   void SetStoreRequiredSize(std::uint64_t bytes) override { pages_.SetStoreRequiredSize(bytes); }
   void RefreshStorePage() override { pages_.RefreshStorePage(); }
   std::wstring StorePath() override { return pages_.StorePath(); }

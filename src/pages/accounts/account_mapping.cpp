@@ -17,7 +17,7 @@ int CAccountMapping::EnterPage() {
       return 1;
     }
     storePath_ = root;
-    services_.usbStore.CopyControlFilesFromDrive(root);
+    if (!services_.usbStore.CopyControlFilesFromDrive(root)) return 1;
     const int refusal = CheckProfileCompatibility(services_.ini, ProgramFilePath(kPcInfoName),
                                                   facts_, services_.system.UserDefaultUiLanguage());
     if (refusal != 0) {
@@ -71,9 +71,12 @@ void CAccountMapping::CreateAccount(std::size_t row) {
                      rows_[row].label);
   if (dialog.DoModal() != kMessageYes) return;
   const std::wstring& name = dialog.ResultName();
-  // A name no account can have would break the tool's options: it counts as
-  // cancelled, as does an empty one.
-  if (!IsUsableAccountName(name)) return;
+  // A name no account can have would break the tool's options: the row stays
+  // as it was, and the user is told why.
+  if (!IsUsableAccountName(name)) {
+    ShowMessage(services_.language, services_.messages, L"CREATE", L"ACCOUNTNAME", kMessageOk);
+    return;
+  }
   // Naming an account that is listed already chooses that account, so two
   // entries never stand for the same account.
   for (std::size_t l = 0; l < m_arrLocalAccount.size(); ++l) {

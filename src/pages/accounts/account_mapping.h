@@ -52,7 +52,8 @@ class CAccountMapping {
   void SetMethod(std::int32_t method) { method_ = method; }
 
   // Runs the entry checks (USB mode) and fills the rows afresh: 1 when the
-  // wizard must not go on (no USB store found), else 0.
+  // wizard must not go on (no USB store found, or its profile could not be
+  // taken from it), else 0.
   int EnterPage();
   // The user chose item `item` in row `row`.
   void OnRowChanged(int row, int item);

@@ -5,12 +5,6 @@
 
 namespace tvx {
 
-std::wstring CleanDriveName(std::wstring_view shellName) {
-  std::wstring name = FromAnsi(ToAnsi(shellName));
-  std::erase(name, L'?');
-  return name;
-}
-
 std::wstring DesignatorFromName(std::wstring_view name) {
   const std::size_t open = name.rfind(L'(');
   std::wstring_view rest = open == std::wstring_view::npos ? name : name.substr(open + 1);

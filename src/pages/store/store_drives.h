@@ -11,10 +11,6 @@
 
 namespace tvx {
 
-// The drive's display name made safe to show: passed through the ANSI code
-// page, with every character it cannot hold ('?') removed.
-std::wstring CleanDriveName(std::wstring_view shellName);
-
 // The text after the last "(" of a name (the whole name without one), less a
 // trailing ")": "Stick (E:)" gives "E:".
 std::wstring DesignatorFromName(std::wstring_view name);

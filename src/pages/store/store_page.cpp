@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "core/wizard_messages.h"
 #include "pages/store/store_drives.h"
+#include "select/item_text.h"
 
 namespace tvx {
 
@@ -88,7 +89,10 @@ void CSelectDataStore::ListDrives() {
 std::wstring CSelectDataStore::ShellNameOf(const std::vector<ShellEntry>& entries,
                                            const std::wstring& root) const {
   for (const ShellEntry& entry : entries) {
-    if (EqualsNoCase(entry.path, root)) return CleanDriveName(entry.displayName);
+    // Made as the folder tree makes its texts, so an Arabic name survives.
+    if (EqualsNoCase(entry.path, root)) {
+      return TreeItemText(entry.displayName, services_.language.LanguageId());
+    }
   }
   DebugOut(L"store page: no shell name for " + root);
   return L"(" + DesignatorOfRoot(root) + L")";

@@ -52,13 +52,17 @@ std::wstring CRunMigration::FindUsbStore() {
   return root;
 }
 
-void CRunMigration::CopyControlFilesFromDrive(const std::wstring& root) {
+bool CRunMigration::CopyControlFilesFromDrive(const std::wstring& root) {
   const ControlFileCopies copies =
       CopyControlFilesFromStore(root, services_.programFolder, facts_.archCode);
-  // Without the rule file the apply still runs on the tool's own rules.
-  if (!copies.profile && !copies.appList) {
+  // Without the rule file the apply still runs on the tool's own rules, and
+  // without the software list only that list is missing. Without the profile
+  // the one in the program folder is this PC's own or an older one: checked
+  // against this PC it would pass whatever the drive holds.
+  if (!copies.profile) {
     ShowMessage(services_.language, services_.messages, L"USBLOAD", L"USBLOAD", kMessageOk);
   }
+  return copies.profile;
 }
 
 void CRunMigration::CopyControlFilesToDrive(const std::wstring& drive) {

@@ -62,7 +62,7 @@ class CRunMigration final : public MessageTarget, public UsbStoreAccess {
 
   // UsbStoreAccess.
   std::wstring FindUsbStore() override;
-  void CopyControlFilesFromDrive(const std::wstring& root) override;
+  bool CopyControlFilesFromDrive(const std::wstring& root) override;
   // After a successful capture: the control files onto the store drive
   // ("E:"), with the message when none could be copied.
   void CopyControlFilesToDrive(const std::wstring& drive);
