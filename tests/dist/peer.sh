@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Two headless peers migrate sandbox PCs on loopback: over the network with
 # a subnet search, through a sandbox USB drive, a transfer cut off and
-# resumed, an earlier store reused (NEWSCAN no), and a language mismatch
-# that must leave the new PC untouched. Native build only.
+# resumed, an earlier store reused (NEWSCAN no), a language mismatch that
+# must leave the new PC untouched, a receiving PC killed during the capture
+# and started again, and a connect to a port nobody listens on. Native
+# build only.
 #
 # Usage: tests/dist/peer.sh [top]   (PEER_BUILD: the native build folder)
 set -uo pipefail
