@@ -415,6 +415,7 @@ TEST_F(TransferConversation, AReceivingPcRestartedDuringTheCaptureChecksTheProfi
   ASSERT_TRUE(MessageLoop::RunUntil(
       [&] { return newWizard_.Got(kMsgWizardStage, kStepAccount) || newWizard_.Got(kMsgWizardStage, kStepCopyRequest); },
       kLongWaitMs));
+  ASSERT_TRUE(newWizard_.Got(kMsgWizardRequest, kStepAccount)) << "the store came without the profile check";
   client_->Step(kStepScan, 0);
   ASSERT_TRUE(RunToCompletion());
 
