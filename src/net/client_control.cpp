@@ -11,6 +11,7 @@
 #include "net/controller_messages.h"
 #include "net/file_sender.h"
 #include "net/net_messages.h"
+#include "net/net_page_controls.h"
 #include "net/store_resume.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"
@@ -237,7 +238,23 @@ void CClientControl::OnDisconnected(WParam code, LParam l) {
     setup_.wizard.Post(kMsgConnectionEnd, kEndRebootQuestion, l);
     return;
   }
-  setup_.wizard.Post(kMsgConnectionEnd, code, connected_ ? kEndedOnReceivingPc : kEndedBeforeConnecting);
+  if (!connected_) {
+    OnAttemptFailed();
+    return;
+  }
+  setup_.wizard.Post(kMsgConnectionEnd, code, kEndedOnReceivingPc);
+}
+
+void CClientControl::OnAttemptFailed() {
+  // Refused, timed out, closed by a sending PC that is busy with another,
+  // or a first command that was not CONNECT: no conversation began. The
+  // wizard stays where it is; the connection page tells the user and lets
+  // them try again.
+  LogAndTrace(L"client: the connection attempt failed");
+  Finalize();
+  if (waitDialog_ && !waitDialog_->Ended()) waitDialog_->OnRightButton(false);
+  setup_.wizard.Post(kMsgConnectionEnd, kEndConnectionClosed, kEndedBeforeConnecting);
+  watcher_.Post(kMsgConnectFailed);
 }
 
 void CClientControl::StartSend() {
@@ -250,6 +267,7 @@ void CClientControl::StartSend() {
   JoinSend();
   sendBusy_ = true;
   sentCommand_ = pendingCommand_;
+  socket_.NoteSent(sentCommand_);
   sendThread_ = std::thread([this, command = pendingCommand_, value = pendingValue_, self = Handle()] {
     SocketChannel channel(socket_);
     SendListener listener;

@@ -49,6 +49,11 @@ class CClientControl final : public MessageTarget {
   // the connection is under way or made, 1 on failure or when the user gave up.
   int Connect(const std::wstring& address, bool wait);
   void Finalize();
+  // Where an attempt that fails after Connect returned 0, or while its wait
+  // dialog is up, is reported: kMsgConnectFailed is posted to `watcher`
+  // (the connection page), which tells the user. The wait dialog then ends
+  // as a cancel would, and Connect returns 1.
+  void SetAttemptWatcher(TargetHandle watcher) { watcher_ = watcher; }
 
   // The account options of the apply's command line (from the account page).
   void SetAccountOptions(std::wstring options) { accountOptions_ = std::move(options); }
@@ -73,6 +78,7 @@ class CClientControl final : public MessageTarget {
   void StartApply();
   void OnApplyEnded();
   void OnDisconnected(WParam code, LParam l);
+  void OnAttemptFailed();
   void StartSend();
   void JoinSend();
   void ReportApplyPercent();
@@ -83,6 +89,7 @@ class CClientControl final : public MessageTarget {
   ToolRunner runner_;
   ToolThread apply_;
   std::unique_ptr<CMessageDlg> waitDialog_;
+  TargetHandle watcher_;
   std::wstring accountOptions_;
 
   std::wstring pendingCommand_;

@@ -32,6 +32,7 @@ void CFileClientSock::Finalize() {
   ShutDownConnection(*this);
   CloseFile();
   receiver_.Reset();
+  turn_.Start();
 }
 
 void CFileClientSock::OnReceive(int /*error*/) {
@@ -55,6 +56,14 @@ void CFileClientSock::OnReceive(int /*error*/) {
   if (!*alive) return;
   if (receiver_.Failed()) ShutDownConnection(*this);
   if (IsOpen()) Select(kReadEvents);
+}
+
+void CFileClientSock::OnConnect(int error) {
+  if (error == 0) return;
+  Log(L"Client Socket Connection fail Error: " + std::to_wstring(error));
+  // Nothing more comes from a connect that failed: the owner hears of it as
+  // of a connection closed before the conversation.
+  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
 
 void CFileClientSock::OnClose(int error) {

@@ -9,12 +9,13 @@
 //    step code, lParam the address of the header's value (std::int64_t*),
 //    valid while the owner handles the message. The owner handles the step
 //    before the socket reads on.
-//  - kMsgConnectionEnd (0, 0) posted to the owner when a file is refused or
-//    cannot be created or written; (226, 0) when the resume offset does not
+//  - kMsgConnectionEnd (0, 0) posted to the owner when a command comes out
+//    of its turn, or a file is refused or cannot be created or written; (226, 0) when the resume offset does not
 //    fit the local store or the re-sent bytes differ from it. The socket has
 //    then already ended the connection.
 //  - kMsgConnectionEnd (221, this socket) sent to the owner when the peer
-//    closes the connection.
+//    closes the connection, or when the connect itself failed (refused,
+//    timed out, unreachable).
 //  - kMsgConnectionEnd (0, 0) posted to the wizard on a receive error other
 //    than would-block.
 #pragma once
@@ -26,6 +27,7 @@
 
 #include "base/async_socket.h"
 #include "base/message_loop.h"
+#include "net/conversation_turn.h"
 #include "net/file_receiver.h"
 #include "net/held_log.h"
 #include "net/received_file_writer.h"
@@ -51,9 +53,13 @@ class CFileClientSock final : public AsyncSocket, private ReceiveSink {
 
   // The last complete header.
   const CommandHeader& LastHeader() const { return receiver_.LastHeader(); }
+  // This PC sends `command`: the sending PC's answer to it is the only
+  // command taken next. A new connection takes CONNECT alone.
+  void NoteSent(std::wstring_view command) { turn_.Sent(command); }
 
  protected:
   void OnReceive(int error) override;
+  void OnConnect(int error) override;
   void OnClose(int error) override;
 
  private:
@@ -62,6 +68,7 @@ class CFileClientSock final : public AsyncSocket, private ReceiveSink {
   bool WriteFile(const char* data, std::size_t length) override;
   void CloseFile() override;
   void DiscardStore() override;
+  bool InTurn(std::wstring_view command) override { return turn_.Take(command); }
   void Dispatch(int step, const CommandHeader& header) override;
   void Fail(int code) override;
   void Log(std::wstring_view line) override;
@@ -72,6 +79,7 @@ class CFileClientSock final : public AsyncSocket, private ReceiveSink {
   // Open while a file comes in: a log line for every chunk of it.
   HeldLog log_;
   FileReceiver receiver_{*this};
+  ConversationTurn turn_{ConversationSide::kReceivingPc};
   std::array<char, kReceiveChunkBytes> buffer_{};
   std::int64_t value_ = 0;  // the value whose address goes with a step
   // Cleared when the socket goes; a handler that deleted it is noticed.

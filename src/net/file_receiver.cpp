@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/text.h"
+
 namespace tvx {
 namespace {
 
@@ -57,8 +59,9 @@ void FileReceiver::OnHeader(std::size_t took) {
   sink_.Log(L"Header: " + header_.command + L", " + std::to_wstring(header_.size) + L", " +
             std::to_wstring(took));
   header_ = block_.Take();
-  if (header_.command == kCmdCopy) sink_.Log(L"COPY CMD: " + Fields(header_));
+  if (IsStoreCommand()) sink_.Log(L"COPY CMD: " + Fields(header_));
   sink_.Log(L"Getting CMD: " + Fields(header_));
+  if (!sink_.InTurn(header_.command)) return Refuse(kEndConnectionFailure, L"Refused command out of turn: ");
 
   if (CarriesFile(header_.command)) {
     StartFile();
@@ -72,7 +75,7 @@ void FileReceiver::StartFile() {
   const auto file = ReceivedFileFor(header_.command, header_.name);
   if (!file) return Refuse(kEndConnectionFailure, L"Refused file name: ");
   if (header_.size <= 0) return Refuse(kEndConnectionFailure, L"Refused file size: ");
-  const bool store = header_.command == kCmdCopy;
+  const bool store = IsStoreCommand();
   // An offset the sender could not serve (-1) or one outside the store.
   if (store && (header_.value < 0 || header_.value >= header_.size))
     return Refuse(kEndInvalidFile, L"Refused resume offset: ");
@@ -92,6 +95,8 @@ void FileReceiver::StartFile() {
   received_ = startOffset_;
   state_ = State::kFile;
 }
+
+bool FileReceiver::IsStoreCommand() const { return EqualsNoCase(header_.command, kCmdCopy); }
 
 void FileReceiver::OnFileData(const char* data, std::size_t length) {
   received_ += length;

@@ -5,7 +5,9 @@
 // failures go out through a ReceiveSink, so nothing here touches a socket or
 // a disk and the stream can be fed in any pieces.
 //
-// Safety: only the four files of the conversation are ever opened (see
+// Safety: a command that is not the one the conversation expects next ends
+// the stream before anything is stored or acted on (the sink says which is
+// due). Only the four files of the conversation are ever opened (see
 // received_file.h), each at a path of our own; a command that carries a file
 // with another name, a size of 0 or below, or a resume offset that is not
 // inside the file ends the stream, and nothing is written. Every failure is
@@ -42,6 +44,12 @@ class ReceiveSink {
   // A fresh capture is announced: the store and the apply's progress file of
   // an earlier, interrupted run go.
   virtual void DiscardStore() = 0;
+  // Whether `command` is the one the conversation expects next; it is then
+  // taken. Every command is, unless the sink keeps the conversation's turn.
+  virtual bool InTurn(std::wstring_view command) {
+    (void)command;
+    return true;
+  }
   // A complete command with its step code; `header` lives only for the call.
   virtual void Dispatch(int step, const CommandHeader& header) = 0;
   // The stream cannot go on; `code` is kEndConnectionFailure or
@@ -79,6 +87,8 @@ class FileReceiver {
   enum class State { kHeader, kFile, kFailed };
 
   void OnHeader(std::size_t took);
+  // "|.COPY" in any case: the store, which may resume.
+  bool IsStoreCommand() const;
   void StartFile();
   void OnFileData(const char* data, std::size_t length);
   bool Write(const char* data, std::size_t length);

@@ -45,8 +45,10 @@ void CFileServerSock::OnHeader() {
   Log(L"Gettin Header: " + header_.command + L", " + header_.name + L", " + std::to_wstring(header_.size) + L", " +
       std::to_wstring(header_.value));
   const std::shared_ptr<bool> alive = alive_;
-  if (const int step = SendingPcStep(header_.command); step != 0)
-    owner_.Send(kMsgCommandStep, static_cast<WParam>(step), reinterpret_cast<LParam>(this));
+  // A word outside the vocabulary goes to the owner too (step 0): it is out
+  // of the conversation's turn like any other, and ends the connection.
+  owner_.Send(kMsgCommandStep, static_cast<WParam>(SendingPcStep(header_.command)),
+              reinterpret_cast<LParam>(this));
   if (*alive) header_ = CommandHeader();
 }
 

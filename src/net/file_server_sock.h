@@ -2,7 +2,7 @@
 // controller creates it, binds it to port 20101 and listens) and hands each
 // accepted connection over as a CFileServerSock. CFileServerSock reads the
 // receiving PC's header blocks, which never carry a file, and reports each
-// command it knows to its owner as a step code.
+// command to its owner as a step code.
 //
 // Messages (net_messages.h), all on the thread that created the sockets:
 //  - kMsgAccepted (0, the CFileListenSock*), sent to the owner on each
@@ -10,7 +10,8 @@
 //    with TakeAccepted(); a connection it leaves (a second one while a
 //    transfer runs) is closed at once, so it cannot disturb the transfer.
 //  - kMsgCommandStep (step code, the CFileServerSock*), sent to the owner for
-//    each command; the header is LastHeader() while the owner handles it.
+//    each command, 0 for a word it does not know; the header is LastHeader()
+//    while the owner handles it. The owner may delete the socket meanwhile.
 //  - kMsgConnectionEnd (221, the CFileServerSock*), sent to the owner when the
 //    peer closes; the owner may delete the socket while handling it.
 //  - kMsgConnectionEnd (0, 0) posted to the wizard on a receive error other

@@ -6,4 +6,6 @@ namespace tvx {
 
 int ClientConnector::Connect(const std::wstring& address, bool wait) { return controller_.Connect(address, wait); }
 
+void ClientConnector::WatchAttempts(TargetHandle page) { controller_.SetAttemptWatcher(page); }
+
 }  // namespace tvx

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/message_loop.h"
+
 namespace tvx {
 
 class CClientControl;
@@ -15,6 +17,8 @@ class PeerConnector {
   // 0 when the connection is under way, 1 when it failed or the user gave up
   // waiting. `wait`: keep a cancellable wait dialog up meanwhile.
   virtual int Connect(const std::wstring& address, bool wait) = 0;
+  // Where an attempt that fails later is reported (kMsgConnectFailed).
+  virtual void WatchAttempts(TargetHandle page) { (void)page; }
 };
 
 // CClientControl as a PeerConnector.
@@ -22,6 +26,7 @@ class ClientConnector final : public PeerConnector {
  public:
   explicit ClientConnector(CClientControl& controller) : controller_(controller) {}
   int Connect(const std::wstring& address, bool wait) override;
+  void WatchAttempts(TargetHandle page) override;
 
  private:
   CClientControl& controller_;

@@ -47,9 +47,6 @@ class CServerControl::SendReport final : public SendListener {
   void OnBlockSent(std::uint64_t length, std::uint64_t size) override {
     control_.sent_ += length;
     control_.size_ = size;
-    // Built only for someone who can see it: this runs once a block.
-    if (DebugOutEnabled())
-      Trace(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
   }
   void OnStoreEnded() override {
     runPage_.Post(kMsgRunFields, 0, 0);
@@ -101,7 +98,7 @@ std::intptr_t CServerControl::OnMessage(unsigned msg, WParam w, LParam l) {
   switch (msg) {
     case kMsgAccepted: OnAccepted(); break;
     case kMsgCommandStep: OnCommand(w, l); break;
-    case kMsgSendEnded: OnSendEnded(); break;
+    case kMsgSendEnded: OnSendEnded(w); break;
     case kMsgToolFinished: OnCaptureEnded(); break;
     case kMsgConnectionEnd: OnConnectionEnded(w, l); break;
     case kMsgStoreTimerOn:
@@ -133,15 +130,36 @@ void CServerControl::OnAccepted() {
   if (connection_) RemoveConnection(reinterpret_cast<LParam>(connection_.get()));
   connection_ = std::move(accepted);
   connection_->SetOwner(Handle(), setup_.wizard);
-  Step(kStepAccepted, 0);
+  turn_.Start();
   startTime_ = NowSeconds();
+  if (capture_.Running()) {
+    // A receiving PC that lost its connection while this PC captured and
+    // came back: it starts over (profile, accounts) once the store is ready.
+    LogAndTrace(L"server: CONNECT waits for the capture");
+    connectOwed_ = true;
+    return;
+  }
+  Step(kStepAccepted, 0);
 }
 
 void CServerControl::OnCommand(WParam step, LParam socket) {
   // Only the connection of this transfer speaks; the listening socket
   // closes any other at once.
   if (!connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return;
+  if (!turn_.Take(connection_->LastHeader().command)) {
+    RefuseOutOfTurn(socket);
+    return;
+  }
   Step(static_cast<int>(step), connection_->LastHeader().value);
+}
+
+void CServerControl::RefuseOutOfTurn(LParam socket) {
+  LogAndTrace(L"Refused command out of turn: " + connection_->LastHeader().command + L", due: " + turn_.Due());
+  // A connection that was only waiting for its CONNECT ends quietly; one
+  // that was in the conversation ends it, and the user hears of it.
+  const bool conversing = busy_;
+  RemoveConnection(socket);
+  if (conversing) setup_.wizard.Post(kMsgConnectionEnd, kEndConnectionFailure, kEndedOnSendingPc);
 }
 
 void CServerControl::Prepare(const wchar_t* command, std::wstring path, std::int64_t value) {
@@ -180,8 +198,15 @@ void CServerControl::Step(int step, std::int64_t value) {
       setup_.wizard.Send(kMsgWizardStage, kStepAccount, 0);
       break;
     case kStepScan:
+      if (capture_.Running()) {
+        // Its files are the running capture's: starting another would lose them.
+        LogAndTrace(L"server: SCAN ignored, the capture runs");
+        return;
+      }
       if (files_.StoreExists()) {
-        Step(kStepFinishScan, 1000);  // the store of an earlier run is sent again
+        // The store of an earlier run is sent again; one that nobody was
+        // sent yet still counts as fresh, so no stale part of it is resumed.
+        Step(kStepFinishScan, std::exchange(storeUnsent_, false) ? 0 : 1000);
         return;
       }
       setup_.runPage.Send(kMsgRunFields, 1, 0);
@@ -245,6 +270,13 @@ void CServerControl::OnCaptureEnded() {
     setup_.wizard.Send(kMsgConnectionEnd, kEndScanFailed, 0);
     return;
   }
+  if (connectOwed_ || !connection_) {
+    // The connection that asked for the store is gone; the store waits for
+    // the SCAN of the next conversation.
+    storeUnsent_ = true;
+    if (std::exchange(connectOwed_, false)) Step(kStepAccepted, 0);
+    return;
+  }
   Prepare(kCmdFinishScan, kNewStoreName, files_.StoreSize());
 }
 
@@ -258,15 +290,17 @@ void CServerControl::StartSend() {
   if (capture_.Running() || !connection_ || pendingCommand_.empty()) return;
   JoinSend();
   sendBusy_ = true;
+  turn_.Sent(pendingCommand_);
   AsyncSocket* socket = connection_.get();
   sendThread_ = std::thread([this, socket, command = pendingCommand_, path = pendingPath_,
-                             value = pendingValue_, self = Handle(), runPage = setup_.runPage] {
+                             value = pendingValue_, number = ++sendNumber_, self = Handle(),
+                             runPage = setup_.runPage] {
     SocketChannel channel(*socket);
     SendReport report(*this, self, runPage);
     const SendOutcome outcome = SendCommand(channel, command, path, value, report);
     if (outcome == SendOutcome::kHeaderSent || outcome == SendOutcome::kHeaderFailed)
       sendBusy_ = false;
-    self.Post(kMsgSendEnded);
+    self.Post(kMsgSendEnded, number);
   });
 }
 
@@ -274,7 +308,10 @@ void CServerControl::JoinSend() {
   if (sendThread_.joinable()) sendThread_.join();
 }
 
-void CServerControl::OnSendEnded() {
+void CServerControl::OnSendEnded(WParam send) {
+  // A header alone frees the next send before its end arrives here; by
+  // then the next send may run, and its thread is not this end's to wait for.
+  if (send != sendNumber_) return;
   JoinSend();
   sendBusy_ = false;
   retired_.clear();
@@ -283,6 +320,8 @@ void CServerControl::OnSendEnded() {
 void CServerControl::RemoveConnection(LParam socket) {
   LogAndTrace(L"server: RemoveServerSock");
   busy_ = false;
+  connectOwed_ = false;
+  turn_.Start();
   if (socket == 0 || !connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return;
   if (sendBusy_) {
     // The send thread is still writing to it: the shutdown wakes it, and the

@@ -16,6 +16,7 @@
 #include "core/os_facts.h"
 #include "engine/tool_runner.h"
 #include "engine/tool_thread.h"
+#include "net/conversation_turn.h"
 #include "net/file_server_sock.h"
 #include "net/transfer_clock.h"
 #include "net/transfer_files.h"
@@ -62,7 +63,8 @@ class CServerControl final : public MessageTarget {
 
   void OnAccepted();
   void OnCommand(WParam step, LParam socket);
-  void OnSendEnded();
+  void OnSendEnded(WParam send);
+  void RefuseOutOfTurn(LParam socket);
   void OnCaptureEnded();
   void OnConnectionEnded(WParam code, LParam socket);
   void RemoveConnection(LParam socket);
@@ -83,6 +85,13 @@ class CServerControl final : public MessageTarget {
   std::vector<std::unique_ptr<CFileServerSock>> retired_;
   ToolRunner runner_;
   ToolThread capture_;
+  ConversationTurn turn_{ConversationSide::kSendingPc};
+  // A connection accepted while the capture ran: its CONNECT goes out when
+  // the capture has ended, so the conversation starts from the beginning.
+  bool connectOwed_ = false;
+  // The capture ended with nobody to send it to: whoever asks next gets it
+  // as a fresh one.
+  bool storeUnsent_ = false;
 
   std::wstring pendingCommand_;
   std::wstring pendingPath_;
@@ -93,6 +102,9 @@ class CServerControl final : public MessageTarget {
   std::wstring elapsed_;
 
   std::thread sendThread_;
+  // Numbers each send; its end carries the number, so the late end of one
+  // send is never taken for the end of the next.
+  WParam sendNumber_ = 0;
   std::atomic<bool> sendBusy_{false};
   std::atomic<std::uint64_t> sent_{0};
   std::atomic<std::uint64_t> size_{0};

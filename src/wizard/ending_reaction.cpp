@@ -28,6 +28,11 @@ EndingReaction ReactionToEnding(int code, std::intptr_t detail) {
     case 11: return Notice(L"EXIT", L"LANG");
     case 12: return Notice(L"EXIT", L"VER");
     case kEndConnectionClosed: return ClosedConnection(detail);
+    case kEndConnectionFailure:
+      // The sending PC ended a connection whose commands broke the order of
+      // the conversation: the user hears of it, and the PC waits again.
+      if (detail == kEndedOnSendingPc) return {true, L"CONNECTIONCLOSED", {}, kMessageOk, EndingAfter::kBackToData};
+      return Notice(L"EXIT", L"CONNECTIONCLOSED");
     case kEndScanFailed: return Notice(L"EXIT", L"SCANFAIL");
     case kEndFileFailed: return Notice(L"EXIT", L"FILEFAILED");
     case kEndDiskFull: return Notice(L"DISKFAIL", L"DISKFAILDESC");

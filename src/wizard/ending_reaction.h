@@ -25,7 +25,8 @@ struct EndingReaction {
 
 // `code` is the ending code (wParam), `detail` its lParam; the detail matters
 // only for a closed connection (221): 11 the sending PC lost its peer during
-// the run, 12 the receiving PC lost it, 15 it closed before the conversation.
+// the run, 12 the receiving PC lost it, 15 it closed before the conversation;
+// and for a connection failure (0): 11 the sending PC ended the connection.
 EndingReaction ReactionToEnding(int code, std::intptr_t detail);
 
 }  // namespace tvx

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Two headless peers migrate sandbox PCs on loopback: over the network with
 # a subnet search, through a sandbox USB drive, a transfer cut off and
-# resumed, an earlier store reused (NEWSCAN no), and a language mismatch
-# that must leave the new PC untouched. Native build only.
+# resumed, an earlier store reused (NEWSCAN no), a language mismatch that
+# must leave the new PC untouched, a receiving PC killed during the capture
+# and started again, and a connect to a port nobody listens on. Native
+# build only.
 #
 # Usage: tests/dist/peer.sh [top]   (PEER_BUILD: the native build folder)
 set -uo pipefail
@@ -186,6 +188,58 @@ elif [ -n "$(ls -A "$work/new6/c/Users")" ] || grep -q 'stage LOAD' "$work/recv6
   fail "USB language mismatch: the store was applied"
 else
   echo "PASS: a USB store from a PC of another language is refused before anything is applied"
+fi
+
+# --- the receiving PC killed during the capture and started again ---------------------
+peer_old_pc "$work/old7" "$dist" 3000000
+peer_new_pc "$work/new7" "$dist"
+port=$(peer_free_port)
+# A slow capture, so the receiving PC can be killed while it runs.
+TRALVEX_STATETOOL_SLOW_MS=700 start_sender "$work/send7.log" "$work/old7" --port "$port"
+# The program itself in the background, not a shell around it: the kill is for it.
+"$peer" --drives "C=$work/new7/c" --program-folder 'C:\Tralvex' --timeout 120 --role receive --computer NEWPC \
+  --account carol --port "$port" --connect 127.0.0.1 --map bob=create:robert >"$work/recv7a.log" 2>&1 &
+first=$!
+pids+=("$first")
+peer_wait_for "$work/recv7a.log" 'stage SCAN' 60 || echo "the first receiving PC did not reach the capture"
+kill -9 "$first" 2>/dev/null
+wait "$first" 2>/dev/null
+run_peer "$work/recv7b.log" "$work/new7" --role receive --computer NEWPC --account carol \
+  --port "$port" --connect 127.0.0.1 --map bob=create:robert
+recv=$?
+wait "$sender"
+send=$?
+if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
+  fail "restart during the capture: exit $send (send), $recv (receive)"
+  show_logs "$work/send7.log" "$work/recv7b.log"
+elif ! grep -q 'page 4 ' "$work/recv7b.log" || ! grep -q 'account options:.*robert' "$work/recv7b.log"; then
+  fail "restart during the capture: no account page, or the mapping was not used"
+  show_logs "$work/recv7b.log"
+elif [ "$(grep -c 'stage SCAN' "$work/send7.log")" -ne 1 ]; then
+  fail "restart during the capture: the sending PC did not capture exactly once"
+  show_logs "$work/send7.log"
+elif ! peer_check_moved "$work/old7" "$work/new7" bob=robert >"$work/check7.log"; then
+  fail "restart during the capture: files"
+  cat "$work/check7.log"
+else
+  echo "PASS: a receiving PC started again during the capture checks the profile, maps the accounts and migrates"
+fi
+
+# --- a connect to a port nobody listens on ------------------------------------------
+peer_new_pc "$work/new8" "$dist"
+port=$(peer_free_port)
+started=$SECONDS
+run_peer "$work/recv8.log" "$work/new8" --role receive --computer NEWPC --account carol \
+  --port "$port" --connect 127.0.0.1
+recv=$?
+took=$((SECONDS - started))
+if [ "$recv" -eq 0 ]; then
+  fail "nobody listening: the receiving PC reported success"
+elif [ "$took" -gt 15 ] || [ "$(grep -c 'message NOSYSTEM' "$work/recv8.log")" -lt 1 ]; then
+  fail "nobody listening: no failure message, or it took $took s"
+  show_logs "$work/recv8.log"
+else
+  echo "PASS: a connect to a port nobody listens on fails with NOSYSTEM after $took s (exit $recv)"
 fi
 
 [ "$failures" -eq 0 ]

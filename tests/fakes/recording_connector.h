@@ -20,8 +20,10 @@ class RecordingConnector final : public PeerConnector {
     calls.push_back({address, wait});
     return result;
   }
+  void WatchAttempts(TargetHandle page) override { watcher = page; }
 
   int result = 0;
+  TargetHandle watcher;  // where a later failure is to be reported
   std::vector<Call> calls;
 };
 

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "base/async_socket.h"
 #include "base/plain_message.h"
 #include "net/net_messages.h"
+#include "net/net_page_controls.h"
 #include "support/controller_pair.h"
 
 namespace tvx {
@@ -54,6 +56,44 @@ TEST_F(ClientControlTest, GivingUpTheWaitForASilentAddressFails) {
   EXPECT_EQ(pair.client->Connect(L"127.0.0.1", true), 1);
   EXPECT_EQ(pair.view.kinds, std::vector<int>{kMessageWait});
   EXPECT_FALSE(pair.client->Connected());
+}
+
+TEST_F(ClientControlTest, ARefusedConnectEndsTheWaitAtOnceAndTellsTheConnectionPage) {
+  for (const bool wait : {true, false}) {
+    SCOPED_TRACE(wait ? "with the wait dialog" : "after a search");
+    ControllerPair pair(kPc, kPc);
+    pair.server.reset();  // nobody listens on that port any more
+    RecordingTarget page;
+    pair.client->SetAttemptWatcher(page.Handle());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(pair.client->Connect(L"127.0.0.1", wait), wait ? 1 : 0);
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return page.Count(kMsgConnectFailed) > 0; }, 10000));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_FALSE(pair.client->Connected());
+    // The wizard stays on the connection page: nothing ends it.
+    ControllerPair::RunFor(100);
+    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndConnectionClosed});
+    EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
+  }
+}
+
+TEST_F(ClientControlTest, ABusySendingPcTurnsASecondReceivingPcAwayWithTheFailure) {
+  ControllerPair pair(kPc, kPc);
+  ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.server->Busy(); }, 10000));
+  RecordingTarget secondWizard, page;
+  ClientSetup setup = pair.clientSetup;
+  setup.wizard = secondWizard.Handle();
+  setup.runPage = {};
+  setup.programFolder = pair.folder.Join(L"Second");
+  CClientControl second(setup);
+  second.SetAttemptWatcher(page.Handle());
+  EXPECT_EQ(second.Connect(L"127.0.0.1", true), 1);
+  EXPECT_TRUE(MessageLoop::RunUntil([&] { return page.Count(kMsgConnectFailed) > 0; }, 10000));
+  EXPECT_FALSE(second.Connected());
+  // The transfer under way goes on.
+  EXPECT_TRUE(pair.server->Busy());
+  EXPECT_EQ(pair.newWizard.Count(kMsgConnectionEnd), 0);
 }
 
 TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationStarts) {
@@ -102,13 +142,8 @@ TEST_F(ClientControlTest, AConnectionClosedBeforeTheConversationIsReportedAsNotC
   SilentListener listener;
   ASSERT_TRUE(listener.Create(0, L"127.0.0.1"));
   ASSERT_TRUE(listener.Listen());
-  ClientSetup setup;
-  setup.wizard = pair.newWizard.Handle();
-  setup.programFolder = pair.newProgram;
+  ClientSetup setup = pair.clientSetup;
   setup.port = listener.LocalPort();
-  setup.ini = pair.ini.get();
-  setup.language = &pair.language;
-  setup.view = &pair.view;
   CClientControl client(setup);
   ASSERT_EQ(client.Connect(L"127.0.0.1", false), 0);
   ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));

@@ -38,6 +38,14 @@ std::string Noise(std::size_t length, std::uint32_t seed) {
 
 using Steps = std::vector<std::pair<int, std::int64_t>>;  // step code and the value it pointed to
 
+// What the receiving PC sends for the sending PC's `command` to be due next.
+std::wstring AskingFor(const std::wstring& command) {
+  if (command == kCmdCheck) return kCmdInit;
+  if (command == kCmdDataInfo) return kCmdCheck;
+  if (command == kCmdFinishScan) return kCmdScan;
+  return command;  // COPY and FINISHCOPY answer their own kind
+}
+
 // The receiving PC: a program folder in a sandbox, and its connection socket
 // with the controller it reports to.
 struct ReceivingPc {
@@ -53,9 +61,22 @@ struct ReceivingPc {
     client.SetOwner(owner.Handle(), wizard.Handle());
     client.SetReceiveFolder(folder, kArch64);
     owner.onMessage = [this](unsigned msg, WParam w, LParam l) {
-      if (msg == kMsgCommandStep) steps.emplace_back(static_cast<int>(w), *reinterpret_cast<const std::int64_t*>(l));
+      if (msg != kMsgCommandStep) return;
+      steps.emplace_back(static_cast<int>(w), *reinterpret_cast<const std::int64_t*>(l));
+      MakeNextDue();
     };
   }
+  // The sending PC's commands to come, in order: each is made due before it
+  // comes, as the controller's answers would.
+  void Expect(std::vector<std::wstring> commands) {
+    due = std::move(commands);
+    MakeNextDue();
+  }
+  void MakeNextDue() {
+    if (!due.empty()) client.NoteSent(AskingFor(due.front()));
+    if (!due.empty()) due.erase(due.begin());
+  }
+  std::vector<std::wstring> due;
   std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgConnectionEnd); }
   std::wstring Path(const wchar_t* name) const { return JoinPath(folder, name); }
   std::string Read(const wchar_t* name) const {
@@ -132,6 +153,7 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
 
     SendingPc sender;
     ASSERT_TRUE(sender.Connect(pc.client));
+    pc.Expect({row.command});
     const std::string bytes = EncodeHeader(CommandHeader{row.command, name, row.size, row.value}) + "0123456789";
     ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));
     ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgConnectionEnd) > 0; }))
@@ -153,6 +175,7 @@ TEST(FileClientSock, CarriesFilesOfMegabytesIntactOverLoopback) {
   ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"PCInfo.txt"), profile));
   ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"USMT.MIG"), store));
   ASSERT_TRUE(sender.Connect(pc.client));
+  pc.Expect({kCmdCheck, kCmdFinishScan, kCmdCopy});
 
   std::vector<SendOutcome> outcomes;
   ASSERT_TRUE(sender.Run(
@@ -185,6 +208,7 @@ TEST(FileClientSock, ResumedReceiveAppendsOnlyToTheSameStore) {
     ASSERT_TRUE(WriteWholeFile(pc.Path(L"USMT\\USMT.MIG"), local));
     ASSERT_TRUE(WriteWholeFile(sender.folder.Join(L"USMT.MIG"), store));
     ASSERT_TRUE(sender.Connect(pc.client));
+    pc.Expect({kCmdCopy});
 
     ASSERT_TRUE(sender.Run(
         [&](SendChannel& channel) {
@@ -208,6 +232,7 @@ TEST(FileClientSock, ClosedConnectionIsReportedAndTheNextStartsClean) {
   {
     SendingPc sender;
     ASSERT_TRUE(sender.Connect(pc.client));
+    pc.Expect({kCmdCheck});
     // The connection drops in the middle of a file.
     const std::string bytes = EncodeHeader(CommandHeader{kCmdCheck, L"PCInfo.txt", 1000, 0}) + "a part";
     ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));

@@ -63,10 +63,11 @@ TEST(FileServerSock, ReportsTheReceivingPcsCommandsAsSteps) {
            EncodeHeader(CommandHeader{kCmdCopy, kNoFileName, 0, 123456}) +
            EncodeHeader(CommandHeader{kCmdFinish, kNoFileName, 0, 0});
   ASSERT_TRUE(client.SendAll(stream.data(), stream.size()));
-  ASSERT_TRUE(Pump([&] { return pc.owner.Count(kMsgCommandStep) == 3; }));
+  ASSERT_TRUE(Pump([&] { return pc.owner.Count(kMsgCommandStep) == 4; }));
 
-  EXPECT_EQ(pc.owner.WParamsOf(kMsgCommandStep), (std::vector<WParam>{kStepInit, kStepCopyRequest, kStepFinish}));
-  EXPECT_EQ(pc.commands, (std::vector<std::wstring>{kCmdInit, kCmdCopy, kCmdFinish}));
+  // A word the sending PC never hears (CONNECT) is handed on as step 0.
+  EXPECT_EQ(pc.owner.WParamsOf(kMsgCommandStep), (std::vector<WParam>{kStepInit, 0, kStepCopyRequest, kStepFinish}));
+  EXPECT_EQ(pc.commands, (std::vector<std::wstring>{kCmdInit, kCmdConnect, kCmdCopy, kCmdFinish}));
   EXPECT_EQ(pc.owner.messages.back().l, reinterpret_cast<LParam>(pc.connection.get()));
 
   // The controller may delete the connection while it handles the close.

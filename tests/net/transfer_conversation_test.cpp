@@ -397,6 +397,37 @@ TEST_F(TransferConversation, SmallLocalStoreResumesWithoutTheProof) {
   EXPECT_EQ(newWizard_.Endings().front().w, static_cast<WParam>(kEndRebootQuestion));
 }
 
+TEST_F(TransferConversation, AReceivingPcRestartedDuringTheCaptureChecksTheProfileAndShowsTheAccountsAgain) {
+  ScopedEnv slow{"TRALVEX_STATETOOL_SLOW_MS", "600"};
+  ConnectAndConfirmAccounts();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return oldWizard_.Got(kMsgWizardStage, kStepScan); }, 20000));
+  // The receiving PC's program dies while the sending PC captures.
+  client_.reset();
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return !oldWizard_.Endings().empty(); }, 20000));
+  // A SCAN that reached the sending PC now (it cannot, in turn) leaves the capture alone.
+  server_->Step(kStepScan, 0);
+
+  // Started again, it connects while the capture still runs.
+  newWizard_.messages.clear();
+  client_ = std::make_unique<CClientControl>(clientSetup_);
+  ClearDataWhenTheStoreIsAsked();
+  ASSERT_EQ(client_->Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return newWizard_.Got(kMsgWizardStage, kStepAccount) || newWizard_.Got(kMsgWizardStage, kStepCopyRequest); },
+      kLongWaitMs));
+  ASSERT_TRUE(newWizard_.Got(kMsgWizardRequest, kStepAccount)) << "the store came without the profile check";
+  client_->Step(kStepScan, 0);
+  ASSERT_TRUE(RunToCompletion());
+
+  EXPECT_EQ(newWizard_.Flow(),
+            (std::vector<WizardDouble::Message>{Page(kStepAccount), Stage(kStepAccount), Stage(kStepScan),
+                                                Stage(kStepCopyRequest), Stage(kStepLoad),
+                                                Page(kPageReceiverDone)}));
+  EXPECT_TRUE(newWizard_.Endings().empty());
+  EXPECT_EQ(oldWizard_.Count(kMsgWizardStage, kStepScan), 1) << "one capture";
+  ExpectDataRestored();
+}
+
 // Where a message first comes in `messages` from `from` on; the size when never.
 std::size_t IndexOf(const std::vector<WizardDouble::Message>& messages, const WizardDouble::Message& wanted,
                     std::size_t from = 0) {

@@ -124,10 +124,12 @@ TEST_F(NTConfigTCPTest, NoSendingPcOrAFailedConnectLeadsToTypingTheAddress) {
     std::set<std::uint32_t> accepting;
     int connectResult;
     std::size_t connects;
+    bool failsLater;  // refused, or closed by a busy sending PC, after the connect call
   };
   const Row rows[] = {
-      {"nothing found", {}, 0, 0},
-      {"connect failed", {Ip(L"127.0.0.9")}, 1, 1},
+      {"nothing found", {}, 0, 0, false},
+      {"connect failed", {Ip(L"127.0.0.9")}, 1, 1, false},
+      {"connect failed later", {Ip(L"127.0.0.9")}, 0, 1, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -138,6 +140,7 @@ TEST_F(NTConfigTCPTest, NoSendingPcOrAFailedConnectLeadsToTypingTheAddress) {
     CNTConfigTCP& page = Page();
     ASSERT_EQ(page.Start(connector_), kSearchStarted);
     ASSERT_TRUE(RunUntilSearchEnded());
+    if (row.failsLater) connector_.watcher.Post(kMsgConnectFailed);
     Settle();
     EXPECT_EQ(connector_.calls.size(), row.connects);
     ASSERT_EQ(Titles(), std::vector<std::wstring>{L"MESSAGE/NOSYSTEM"});

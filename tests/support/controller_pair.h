@@ -51,6 +51,7 @@ struct ControllerPair {
     c.language = &language;
     c.view = &view;
     client = std::make_unique<CClientControl>(c);
+    clientSetup = c;
   }
 
   static bool Has(const RecordingTarget& target, unsigned msg, WParam w) {
@@ -70,6 +71,8 @@ struct ControllerPair {
   RecordingTarget oldWizard, oldRunPage, newWizard, newRunPage;
   std::unique_ptr<CServerControl> server;
   std::unique_ptr<CClientControl> client;
+  // The receiving PC's setup, for another receiving controller beside it.
+  ClientSetup clientSetup;
 };
 
 }  // namespace tvx

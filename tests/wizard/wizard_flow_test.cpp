@@ -474,6 +474,7 @@ TEST_F(WizardFlowTest, EachEndingCodeShowsItsMessageAndClosesOrStays) {
       {226, 0, L"EXIT", L"INVALIDFILE", true},
       {229, 0, L"EXIT", L"EXITDESC1", true},
       {0, 12, L"EXIT", L"CONNECTIONCLOSED", true},
+      {0, 11, L"CONNECTIONCLOSED", L"", false},
       {4711, 0, L"EXIT", L"CONNECTIONCLOSED", true},
   };
   for (const Row& row : rows) {
@@ -486,7 +487,7 @@ TEST_F(WizardFlowTest, EachEndingCodeShowsItsMessageAndClosesOrStays) {
     if (*row.title == L'\0') {
       EXPECT_EQ(view_.messages.faces.size(), row.closes ? 0u : 1u);
     } else {
-      ASSERT_EQ(view_.messages.faces.size(), 1u);
+      ASSERT_EQ(view_.messages.faces.size(), row.closes ? 1u : 2u);
       EXPECT_EQ(view_.messages.faces[0].title, row.title);
       EXPECT_EQ(view_.messages.faces[0].text, row.text);
       EXPECT_FALSE(view_.messages.faces[0].leftShown) << "one button";

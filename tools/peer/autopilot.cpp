@@ -1,5 +1,6 @@
 #include "peer/autopilot.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -83,6 +84,12 @@ void Autopilot::Tick() {
     acted_ = false;
     mayGoOn_ = false;
     pressed_ = false;
+    shownAtPage_ = messages_.Shown().size();
+  }
+  if (page == kPageConnection && NoSendingPcLeft()) {
+    report_.Line(L"no connection: the user gives up");
+    MessageLoop::Quit(1);
+    return;
   }
   if (!acted_) {
     acted_ = true;
@@ -102,6 +109,14 @@ bool Autopilot::Settled(int page) const {
   // selection starts a new size pass: a user waits for the figures.
   const CSelectData& data = *pages_.data;
   return !data.Accounts().empty() && data.ListsBuilt() && data.SizeState() == kSizeStateIdle;
+}
+
+bool Autopilot::NoSendingPcLeft() const {
+  const std::vector<std::wstring>& shown = messages_.Shown();
+  // With an address to type, only a failure after it was tried counts.
+  std::size_t from = shownAtPage_;
+  if (!options_.connectTo.empty()) from = pressed_ ? shownAtPress_ : shown.size();
+  return std::find(shown.begin() + static_cast<std::ptrdiff_t>(from), shown.end(), L"NOSYSTEM") != shown.end();
 }
 
 bool Autopilot::ActOn(int page) {
@@ -152,6 +167,7 @@ void Autopilot::MapAccounts() {
 
 void Autopilot::PressNext() {
   pressed_ = true;
+  shownAtPress_ = messages_.Shown().size();
   inClick_ = true;
   flow_.OnNext();
   inClick_ = false;

@@ -57,6 +57,9 @@ class Autopilot final : public MessageTarget {
   bool ActOn(int page);
   // Whether the page has finished what a user would wait for.
   bool Settled(int page) const;
+  // The connection page said no sending PC answered, and this user has no
+  // address (left) to try.
+  bool NoSendingPcLeft() const;
   void ChooseMigrationType();
   bool ChooseStoreDrive();
   void MapAccounts();
@@ -75,6 +78,8 @@ class Autopilot final : public MessageTarget {
   bool acted_ = false;     // ActOn ran on the current page
   bool mayGoOn_ = false;   // and allows Next
   bool pressed_ = false;   // Next was pressed on the current page
+  std::size_t shownAtPage_ = 0;   // message dialogs shown before the current page
+  std::size_t shownAtPress_ = 0;  // and before Next was pressed on it
   bool inClick_ = false;
   bool timedOut_ = false;
   std::atomic<bool> stopWatching_{false};

@@ -39,6 +39,7 @@ int CNTConfigTCP::Start(CClientControl& controller) {
 int CNTConfigTCP::Start(PeerConnector& connector) {
   DebugOut(L"client: Initialize()");
   connector_ = &connector;
+  connector.WatchAttempts(Handle());
   // A search left running when the user went back must end before the
   // scanner is prepared again under it.
   EndSearch();
@@ -108,6 +109,8 @@ void CNTConfigTCP::Destroy() {
 
 std::intptr_t CNTConfigTCP::OnMessage(unsigned msg, WParam w, LParam) {
   if (msg == kMsgSearchEnded) OnSearchEnded(w);
+  // A search started again meanwhile reports its own end.
+  if (msg == kMsgConnectFailed && !searching_) ReportNoSendingPc();
   return 0;
 }
 
@@ -138,6 +141,10 @@ void CNTConfigTCP::OnSearchEnded(WParam search) {
   if (userStop_) return;
   const std::vector<std::wstring>& found = scanner_.FoundAddresses();
   if (!found.empty() && connector_ != nullptr && connector_->Connect(found.front(), false) == 0) return;
+  ReportNoSendingPc();
+}
+
+void CNTConfigTCP::ReportNoSendingPc() {
   ShowMessage(*setup_.language, *setup_.messages, L"NOSYSTEM", {}, kMessageOk);
   scanner_.Stop();
   setup_.view->StopAnimation();

@@ -81,6 +81,8 @@ class CNTConfigTCP final : public MessageTarget {
  private:
   void StartSearch();
   void OnSearchEnded(WParam search);
+  // No sending PC answered: the user is told and types the address.
+  void ReportNoSendingPc();
   void EndSearch();
   void JoinSearch();
   void EnterSearchingLook();
