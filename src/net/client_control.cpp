@@ -11,7 +11,6 @@
 #include "net/controller_messages.h"
 #include "net/file_sender.h"
 #include "net/net_messages.h"
-#include "net/net_page_controls.h"
 #include "net/store_resume.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"

@@ -17,6 +17,9 @@ constexpr unsigned kMsgSendEnded = kWmUser + 3337;
 // CFileListenSock -> the sending-PC controller: a connection was accepted;
 // wParam 0, lParam the CFileListenSock*.
 constexpr unsigned kMsgAccepted = kWmUser + 3500;
+// Receiving controller -> receiving page: the connection attempt failed after
+// the connect call had returned, or while its wait dialog was up.
+constexpr unsigned kMsgConnectFailed = kWmUser + 3344;
 // An ending condition; wParam is one of the codes below.
 constexpr unsigned kMsgConnectionEnd = kMsgWizardEnding;  // the number the wizard hears too
 

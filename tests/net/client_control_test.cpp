@@ -12,7 +12,7 @@
 #include "base/async_socket.h"
 #include "base/plain_message.h"
 #include "net/net_messages.h"
-#include "net/net_page_controls.h"
+#include "pages/shared/net_page_controls.h"
 #include "support/controller_pair.h"
 
 namespace tvx {

@@ -19,7 +19,7 @@
 #include "base/text.h"
 #include "engine/tool_runner.h"
 #include "net/net_messages.h"
-#include "net/net_page_controls.h"
+#include "pages/shared/net_page_controls.h"
 #include "net/protocol.h"
 #include "support/controller_pair.h"
 

@@ -40,8 +40,4 @@ constexpr int kNetPageAnimation = 363;
 // Search thread -> receiving page: the search has ended; wParam the number
 // of the search, so the end of a search that was replaced is told apart.
 constexpr unsigned kMsgSearchEnded = kWmUser + 3343;
-// Receiving controller -> receiving page: the connection attempt failed after
-// the connect call had returned, or while its wait dialog was up.
-constexpr unsigned kMsgConnectFailed = kWmUser + 3344;
-
 }  // namespace tvx
