@@ -51,7 +51,7 @@ class NTConfigTCPTest : public testing::Test {
   }
   CNTConfigTCP& Page() {
     page_ = std::make_unique<CNTConfigTCP>(Setup(network_));
-    page_->Init();
+    page_->OnInitDialog();
     return *page_;
   }
   // Runs the loop until the page has handled the end of its last search.

@@ -64,7 +64,7 @@ class NTConfigTest : public testing::Test {
     setup.view = &view_;
     setup.adapters = &adapters_;
     page_ = std::make_unique<CNTConfig>(setup);
-    page_->Init();
+    page_->OnInitDialog();
     return *page_;
   }
   // Delivers what the page posted.

@@ -46,6 +46,7 @@ class View final : public SelectDataView {
   void ShowAccountButtons(const std::vector<std::wstring>& c) override { captions = c; }
   void ShowPressedAccount(int button) override { pressed = button; }
   void ShowCategories(const std::vector<CategoryBox>& b) override { boxes = b; }
+  void ShowAdvanced(bool) override {}
   void ShowFigures(const FigureTexts& f) override { figures = f; }
 
   SelectPageSetup setup;

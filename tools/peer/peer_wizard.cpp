@@ -172,8 +172,8 @@ PeerWizard::PeerWizard(const PeerOptions& options, PeerReport& report, SandboxSe
 PeerWizard::~PeerWizard() {
   // As the pages' windows are destroyed with the wizard.
   Parts& p = *parts_;
-  p.connection.Destroy();
-  p.waiting.Destroy();
+  p.connection.OnDestroy();
+  p.waiting.OnDestroy();
   p.sendRun.OnDestroy();
   p.receiveRun.OnDestroy();
   p.usbRun.OnDestroy();
@@ -207,8 +207,8 @@ bool PeerWizard::Run() {
   p.receiveRun.OnInitDialog();
   p.finish.OnInitDialog();
   p.complete.OnInitDialog();
-  p.waiting.Init();
-  p.connection.Init();
+  p.waiting.OnInitDialog();
+  p.connection.OnInitDialog();
   p.configuration.OnInitDialog();
 
   p.view.SetOnEnd([] { MessageLoop::Quit(0); });

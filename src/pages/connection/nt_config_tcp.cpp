@@ -15,9 +15,9 @@ namespace tvx {
 CNTConfigTCP::CNTConfigTCP(NTConfigTCPSetup setup)
     : setup_(std::move(setup)), scanner_(*setup_.adapters, *setup_.network) {}
 
-CNTConfigTCP::~CNTConfigTCP() { Destroy(); }
+CNTConfigTCP::~CNTConfigTCP() { OnDestroy(); }
 
-void CNTConfigTCP::Init() {
+void CNTConfigTCP::OnInitDialog() {
   NTConfigTCPView& view = *setup_.view;
   const LanguageTable& language = *setup_.language;
   view.SetText(kCtlReceiveLabel, language.GetText({L"NTCONFIGTCP", L"RECEIVEPC"}));
@@ -100,7 +100,7 @@ void CNTConfigTCP::OnFieldChanged(int control, const std::wstring& text) {
   }
 }
 
-void CNTConfigTCP::Destroy() {
+void CNTConfigTCP::OnDestroy() {
   scanner_.Stop();
   setup_.view->StopAnimation();
   EndSearch();

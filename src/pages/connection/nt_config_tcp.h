@@ -50,7 +50,7 @@ class CNTConfigTCP final : public MessageTarget {
   ~CNTConfigTCP() override;
 
   // The dialog's fixed texts, once after it is created.
-  void Init();
+  void OnInitDialog();
 
   // Entry from the wizard: starts a search that connects `controller` to the
   // first sending PC found. kSearchStarted, or kNoSearchInterface when this
@@ -69,7 +69,7 @@ class CNTConfigTCP final : public MessageTarget {
   void OnFieldChanged(int control, const std::wstring& text);
 
   // Before the dialog is destroyed: ends the search and waits for it.
-  void Destroy();
+  void OnDestroy();
 
   // A search thread runs (or has ended and its end is not yet handled).
   bool Searching() const { return searching_; }

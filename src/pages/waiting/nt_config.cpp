@@ -32,9 +32,9 @@ class FlagScope {
 
 CNTConfig::CNTConfig(NTConfigSetup setup) : setup_(std::move(setup)) {}
 
-CNTConfig::~CNTConfig() { Destroy(); }
+CNTConfig::~CNTConfig() { OnDestroy(); }
 
-void CNTConfig::Init() {
+void CNTConfig::OnInitDialog() {
   NTConfigView& view = *setup_.view;
   const LanguageTable& language = *setup_.language;
   view.SetText(kCtlSendLabel, language.GetText({L"NTCONFIG", L"SENDPC"}));

@@ -45,7 +45,7 @@ class CNTConfig {
   CNTConfig& operator=(const CNTConfig&) = delete;
 
   // The dialog's fixed texts, once after it is created.
-  void Init();
+  void OnInitDialog();
 
   // Set by the wizard before Start: the bytes the user selected.
   void SetSelectedSize(std::uint64_t bytes) { selectedSize_ = bytes; }
@@ -69,7 +69,7 @@ class CNTConfig {
 
   void StopAnimation();
   // Before the dialog is destroyed.
-  void Destroy() { StopAnimation(); }
+  void OnDestroy() { StopAnimation(); }
 
   bool Initialised() const { return initialised_; }
   const OctetTexts& Octets() const { return octets_; }
