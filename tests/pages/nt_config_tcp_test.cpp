@@ -21,7 +21,6 @@
 #include "fakes/scripted_message_view.h"
 #include "net/client_control.h"
 #include "pages/data/select_data.h"
-#include "pages/shared/net_page_controls.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {
@@ -67,17 +66,12 @@ class NTConfigTCPTest : public testing::Test {
     return last;
   }
   bool SearchingLook() const {
-    for (const int octet : kCtlOctets)
-      if (view_.Shown(octet)) return false;
-    return view_.Shown(kCtlSearchAnimation) && view_.Shown(kCtlWaitText) && view_.Shown(kCtlCancelSearch) &&
-           view_.Shown(kCtlRetrySearch) && view_.Animating();
+    return view_.manualMode == 0 && view_.Animating() && view_.bubble1 == L"NTCONFIGTCP/BUBBLE3" &&
+           view_.bubble2 == L"NTCONFIGTCP/BUBBLE4";
   }
   bool ManualLook() const {
-    for (const int octet : kCtlOctets)
-      if (!view_.Shown(octet)) return false;
-    return !view_.Shown(kCtlSearchAnimation) && !view_.Shown(kCtlWaitText) && !view_.Shown(kCtlCancelSearch) &&
-           !view_.Shown(kCtlRetrySearch) && !view_.Animating() &&
-           view_.Text(kCtlBubble1) == L"NTCONFIGTCP/BUBBLE1" && view_.Text(kCtlBubble2) == L"NTCONFIGTCP/BUBBLE2";
+    return view_.manualMode == 1 && !view_.Animating() && view_.bubble1 == L"NTCONFIGTCP/BUBBLE1" &&
+           view_.bubble2 == L"NTCONFIGTCP/BUBBLE2";
   }
   std::vector<std::wstring> Titles() const {
     std::vector<std::wstring> titles;
@@ -86,7 +80,7 @@ class NTConfigTCPTest : public testing::Test {
   }
   void Type(std::initializer_list<const wchar_t*> octets) {
     std::size_t i = 0;
-    for (const wchar_t* octet : octets) view_.fields[kCtlOctets[i++]] = octet;
+    for (const wchar_t* octet : octets) view_.typed[i++] = octet;
   }
 
   ScratchFolder folder_;
@@ -282,13 +276,13 @@ TEST_F(NTConfigTCPTest, NextChecksTheTypedOctetsBeforeConnecting) {
 
 TEST_F(NTConfigTCPTest, AFullOctetFieldHandsTheFocusOn) {
   CNTConfigTCP& page = Page();
-  page.OnFieldChanged(1122, L"1");
-  page.OnFieldChanged(1122, L"19");
-  page.OnFieldChanged(1122, L"192");
-  page.OnFieldChanged(1123, L"168");
-  page.OnFieldChanged(1124, L"0");
-  page.OnFieldChanged(1125, L"255");  // the last field has nowhere to go
-  EXPECT_EQ(view_.focused, (std::vector<int>{1123, 1124}));
+  page.OnOctetChanged(0, L"1");
+  page.OnOctetChanged(0, L"19");
+  page.OnOctetChanged(0, L"192");
+  page.OnOctetChanged(1, L"168");
+  page.OnOctetChanged(2, L"0");
+  page.OnOctetChanged(3, L"255");  // the last field has nowhere to go
+  EXPECT_EQ(view_.focused, (std::vector<std::size_t>{1, 2}));
 }
 
 // Real sockets on loopback only: a listener the test starts on 127.0.0.12 is

@@ -232,9 +232,9 @@ PeerOutcome PeerWizard::Outcome() const {
   }
   if (!result) return outcome;
   outcome.reachedEnd = true;
-  outcome.files = result->Text(ResultLabel::FilesValue);
-  outcome.size = result->Text(ResultLabel::DataValue);
-  outcome.time = result->Text(ResultLabel::TimeValue);
+  outcome.files = result->Figures().files;
+  outcome.size = result->Figures().data;
+  outcome.time = result->Figures().time;
   outcome.failure = result->Failure();
   return outcome;
 }

@@ -4,6 +4,7 @@
 // user type the sending PC's address and connects to that on Next.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -65,8 +66,8 @@ class CNTConfigTCP final : public MessageTarget {
   // The page's buttons.
   void OnCancel();
   void OnRetry();
-  // An octet field's text changed: a full field hands the focus on.
-  void OnFieldChanged(int control, const std::wstring& text);
+  // Address field `octet` (0 to 3) changed: a full field hands the focus on.
+  void OnOctetChanged(std::size_t octet, const std::wstring& text);
 
   // Before the dialog is destroyed: ends the search and waits for it.
   void OnDestroy();
@@ -85,9 +86,8 @@ class CNTConfigTCP final : public MessageTarget {
   void JoinSearch();
   void EnterSearchingLook();
   void EnterManualMode();
-  void ShowOctetFields(bool shown);
-  // The searching animation, its text and the cancel and retry buttons.
-  void ShowSearchControls(bool shown);
+  // The controls and bubbles of the mode manual_ names.
+  void ShowMode();
 
   NTConfigTCPSetup setup_;
   LocalIPScan scanner_;

@@ -10,7 +10,6 @@
 #include "net/ip_list_model.h"
 #include "net/send_disk_check.h"
 #include "net/server_control.h"
-#include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
@@ -35,17 +34,18 @@ CNTConfig::CNTConfig(NTConfigSetup setup) : setup_(std::move(setup)) {}
 CNTConfig::~CNTConfig() { OnDestroy(); }
 
 void CNTConfig::OnInitDialog() {
-  NTConfigView& view = *setup_.view;
   const LanguageTable& language = *setup_.language;
-  view.SetText(kCtlSendLabel, language.GetText({L"NTCONFIG", L"SENDPC"}));
-  view.SetText(kCtlTitle, language.GetText({L"NTCONFIG", L"TITLE"}));
-  view.SetText(kCtlPageDesc, language.GetText({L"NTCONFIG", L"PAGEDESC"}));
-  view.SetText(kCtlBubble1, language.GetText({L"NTCONFIG", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, language.GetText({L"NTCONFIG", L"BUBBLE2"}));
-  view.SetText(kCtlBubble3, language.GetText({L"NTCONFIG", L"BUBBLE4"}));
-  view.SetText(kCtlWaitText, language.GetText({L"NTCONFIG", L"WAITDESC"}));
-  FillNetPageStatus(view, language);
-  view.SetText(kCtlAddressButton, language.GetText({L"NTCONFIG", L"CONNMANUAL"}));
+  WaitingPageFace face;
+  face.pcLabel = language.GetText({L"NTCONFIG", L"SENDPC"});
+  face.title = language.GetText({L"NTCONFIG", L"TITLE"});
+  face.description = language.GetText({L"NTCONFIG", L"PAGEDESC"});
+  face.bubble1 = language.GetText({L"NTCONFIG", L"BUBBLE3"});
+  face.bubble2 = language.GetText({L"NTCONFIG", L"BUBBLE2"});
+  face.bubble3 = language.GetText({L"NTCONFIG", L"BUBBLE4"});
+  face.waitText = language.GetText({L"NTCONFIG", L"WAITDESC"});
+  FillNetPageStatus(face, language);
+  face.addressButton = language.GetText({L"NTCONFIG", L"CONNMANUAL"});
+  setup_.view->ShowFace(face);
 }
 
 int CNTConfig::Start(CServerControl& controller) {
@@ -90,13 +90,7 @@ int CNTConfig::Fail(LanguageKey title) {
 
 void CNTConfig::OnAddressButton() {
   StopAnimation();
-  NTConfigView& view = *setup_.view;
-  ShowAddressControls(true);
-  view.Show(kCtlWaitAnimation, false);
-  view.Show(kCtlAddressButton, false);
-  view.Show(kCtlWaitText, false);
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIG", L"BUBBLE1"}));
-  view.Show(kCtlBubble2, true);
+  ShowMode(true);
 }
 
 void CNTConfig::OnAdapterButton() {
@@ -107,27 +101,20 @@ void CNTConfig::OnAdapterButton() {
 
 void CNTConfig::StopAnimation() { setup_.view->StopAnimation(); }
 
-void CNTConfig::EnterWaitingMode() {
-  NTConfigView& view = *setup_.view;
-  ShowAddressControls(false);
-  view.Show(kCtlBubble2, true);
-  view.Show(kCtlWaitAnimation, true);
-  view.Show(kCtlAddressButton, true);
-  view.Show(kCtlWaitText, true);
-  // The address mode's bubble speaks of the address, which is hidden again.
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIG", L"BUBBLE3"}));
-}
+void CNTConfig::EnterWaitingMode() { ShowMode(false); }
 
-void CNTConfig::ShowAddressControls(bool shown) {
-  NTConfigView& view = *setup_.view;
-  for (const int octet : kCtlOctets) view.Show(octet, shown);
-  view.ShowOctetBoxes(shown);
-  view.Show(kCtlAdapterButton, shown);
+void CNTConfig::ShowMode(bool address) {
+  const LanguageTable& language = *setup_.language;
+  setup_.view->ShowAddressMode(address);
+  // Each mode's first bubble speaks of what that mode shows.
+  setup_.view->ShowBubbles(address ? language.GetText({L"NTCONFIG", L"BUBBLE1"})
+                                   : language.GetText({L"NTCONFIG", L"BUBBLE3"}),
+                           language.GetText({L"NTCONFIG", L"BUBBLE2"}));
 }
 
 void CNTConfig::ShowOctets(const OctetTexts& octets) {
   octets_ = octets;
-  for (std::size_t i = 0; i < octets_.size(); ++i) setup_.view->SetText(kCtlOctets[i], octets_[i]);
+  setup_.view->ShowOctets(octets_);
 }
 
 }  // namespace tvx

@@ -76,7 +76,8 @@ class CNTConfig {
 
  private:
   void EnterWaitingMode();
-  void ShowAddressControls(bool shown);
+  // Address mode (true) or waiting mode, with the bubbles that go with it.
+  void ShowMode(bool address);
   void ShowOctets(const OctetTexts& octets);
   int FindAddressAndListen(CServerControl& controller);
   int Fail(LanguageKey title);
