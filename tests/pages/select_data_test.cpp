@@ -118,9 +118,8 @@ class SelectDataTest : public testing::Test {
   CSelectData& Create(std::int32_t versionCode = kVersion61) {
     facts_.versionCode = versionCode;
     page_ = std::make_unique<CSelectData>(
-        SelectDataServices{language_, messages_, ini_, accounts_, folders_, shell_}, facts_);
-    page_->SetView(&view_);
-    page_->SetWizard(wizard_.Handle());
+        SelectDataServices{language_, messages_, ini_, accounts_, folders_, shell_}, facts_, &view_,
+        wizard_.Handle());
     page_->OnInitDialog();
     EXPECT_TRUE(MessageLoop::RunUntil([&] { return view_.pressed != -2; }, 5000));
     return *page_;

@@ -128,23 +128,25 @@ PeerWizard::Parts::Parts(const PeerOptions& options_, PeerReport& report_, Sandb
     : options(options_), report(report_), services(services_), facts(facts_), language(language_),
       programFolder(std::move(programFolder_)),
       messages(options_, report_, ini, language_),
-      intro(language_, [this] { flow.OnCopyProgram(); }),
-      migrationType(language_, looks),
+      intro(language_, [this] { flow.OnCopyProgram(); }, &introView),
+      migrationType(language_, looks, &typeView, relay.Handle()),
       data(SelectDataServices{language_, messages, ini, services_.accounts, services_.folders,
                               services_.shellNamespace},
-           facts_),
-      store(StorePageServices{language_, services_.shellNamespace, looks, {}}),
+           facts_, &dataView, relay.Handle()),
+      store(StorePageServices{language_, services_.shellNamespace, looks, {}}, &storeView, relay.Handle()),
       usbRun(UsbRunServices{language_, messages, [this] { return ListUsbDrives(services.shellNamespace); },
                             stopTool, [] { return NowSeconds(); }, programFolder},
-             facts_),
+             facts_, &usbRunView, relay.Handle()),
       accounts(AccountMappingServices{language_, messages, ini, services_.accounts, services_.system,
                                       services_.folders, usbRun},
-               facts_),
-      sendRun(RunPageServices{language_, programFolder, stopTool}),
-      receiveRun(RunPageServices{language_, programFolder, stopTool}),
-      finish(FinishServices{language_, messages, ini, *registry, [this] { flow.OnCopyProgram(); }}, facts_),
-      complete(CompleteServices{language_, ini, services_.shell}, facts_),
-      configuration(ConfigurationServices{language_, services_.shell, services_.environment, internet, [] {}}),
+               facts_, &accountView),
+      sendRun(RunPageServices{language_, programFolder, stopTool}, &sendRunView, relay.Handle()),
+      receiveRun(RunPageServices{language_, programFolder, stopTool}, &receiveRunView),
+      finish(FinishServices{language_, messages, ini, *registry, [this] { flow.OnCopyProgram(); }}, facts_,
+             &finishView),
+      complete(CompleteServices{language_, ini, services_.shell}, facts_, &completeView),
+      configuration(ConfigurationServices{language_, services_.shell, services_.environment, internet, [] {}},
+                    &configurationView),
       server(ServerSetup{relay.Handle(), sendRun.Handle(), facts_, programFolder, registry.get(), L"127.0.0.1"}),
       client(ClientSetup{relay.Handle(), receiveRun.Handle(), facts_, services_.system.UserDefaultUiLanguage(),
                          programFolder, options_.port, &ini, &language_, &messages}),
@@ -181,23 +183,6 @@ PeerWizard::~PeerWizard() {
 
 bool PeerWizard::Run() {
   Parts& p = *parts_;
-  p.intro.SetView(&p.introView);
-  p.migrationType.SetView(&p.typeView);
-  p.migrationType.SetWizard(p.relay.Handle());
-  p.data.SetView(&p.dataView);
-  p.data.SetWizard(p.relay.Handle());
-  p.store.SetView(&p.storeView);
-  p.store.SetWizard(p.relay.Handle());
-  p.accounts.SetView(&p.accountView);
-  p.usbRun.SetView(&p.usbRunView);
-  p.usbRun.SetWizard(p.relay.Handle());
-  p.sendRun.SetView(&p.sendRunView);
-  p.sendRun.SetWizard(p.relay.Handle());
-  p.receiveRun.SetView(&p.receiveRunView);
-  p.finish.SetView(&p.finishView);
-  p.complete.SetView(&p.completeView);
-  p.configuration.SetView(&p.configurationView);
-
   p.intro.OnInitDialog();
   p.migrationType.OnInitDialog();
   p.data.OnInitDialog();
