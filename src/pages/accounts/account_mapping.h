@@ -47,8 +47,9 @@ class CAccountMapping {
   CAccountMapping(const AccountMappingServices& services, OsFacts& facts, AccountMappingView* view)
       : services_(services), facts_(facts), view_(view) {}
 
-  // The wizard page set makes itself the page's wizard (see
-  // WizardPageSet::EnterAccountPageFromUsb), so the wizard arrives here.
+  // The page's wizard is the wizard page set, which catches the ending the
+  // page would send (see WizardPageSet::EnterAccountPageFromUsb); the set is
+  // built after the page, so it hands itself over here.
   void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   void SetMethod(std::int32_t method) { method_ = method; }
 
