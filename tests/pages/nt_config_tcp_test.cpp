@@ -46,6 +46,7 @@ class NTConfigTCPTest : public testing::Test {
     setup.view = &view_;
     setup.adapters = &adapters_;
     setup.network = &network;
+    setup.connector = &connector_;
     return setup;
   }
   CNTConfigTCP& Page() {
@@ -97,7 +98,7 @@ class NTConfigTCPTest : public testing::Test {
 TEST_F(NTConfigTCPTest, TheSearchConnectsToTheNearestSendingPcWithoutWaiting) {
   network_.accepting = {Ip(L"127.0.0.12"), Ip(L"127.0.0.8")};
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   EXPECT_TRUE(SearchingLook());
   ASSERT_TRUE(RunUntilSearchEnded());
 
@@ -130,7 +131,7 @@ TEST_F(NTConfigTCPTest, NoSendingPcOrAFailedConnectLeadsToTypingTheAddress) {
     connector_.result = row.connectResult;
     messages_.faces.clear();
     CNTConfigTCP& page = Page();
-    ASSERT_EQ(page.Start(connector_), kSearchStarted);
+    ASSERT_EQ(page.Start(), kSearchStarted);
     ASSERT_TRUE(RunUntilSearchEnded());
     Settle();
     EXPECT_EQ(connector_.calls.size(), row.connects);
@@ -146,7 +147,7 @@ TEST_F(NTConfigTCPTest, CancelDuringTheSearchMeansNoConnectWhenItEnds) {
   network_.accepting = {Ip(L"127.0.0.9")};
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
 
   page.OnCancel();
@@ -165,7 +166,7 @@ TEST_F(NTConfigTCPTest, RetryStartsTheNextSearchOnlyOnceTheRunningOneHasEnded) {
   network_.accepting = {Ip(L"127.0.0.9")};
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
 
   page.OnRetry();
@@ -196,7 +197,7 @@ TEST_F(NTConfigTCPTest, RetryStartsTheNextSearchOnlyOnceTheRunningOneHasEnded) {
 TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
   page.OnCancel();
   page.OnRetry();  // back to searching, with the old probe still held
@@ -206,7 +207,7 @@ TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     network_.Release();
   });
-  EXPECT_EQ(page.Start(connector_), kSearchStarted);
+  EXPECT_EQ(page.Start(), kSearchStarted);
   release.join();
   ASSERT_TRUE(RunUntilSearchEnded());
   EXPECT_EQ(network_.Sessions(), 2);
@@ -217,7 +218,7 @@ TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
 TEST_F(NTConfigTCPTest, WithoutAnInterfaceToSearchFromTheAddressIsTyped) {
   adapters_.table = {{Ip(L"127.0.0.1"), Ip(L"255.0.0.0"), kIfTypeLoopback}};
   CNTConfigTCP& page = Page();
-  EXPECT_EQ(page.Start(connector_), kNoSearchInterface);
+  EXPECT_EQ(page.Start(), kNoSearchInterface);
   Settle();
   EXPECT_EQ(network_.Sessions(), 0);
   EXPECT_FALSE(page.Searching());
@@ -243,7 +244,7 @@ TEST_F(NTConfigTCPTest, NextChecksTheTypedOctetsBeforeConnecting) {
   };
   adapters_.table.clear();  // no search: straight to typing
   CNTConfigTCP& page = Page();
-  page.Start(connector_);
+  page.Start();
   for (const Row& row : rows) {
     SCOPED_TRACE(ToUtf8(std::wstring(*row.typed.begin()) + L"." + row.typed.begin()[3]));
     messages_.faces.clear();
@@ -305,12 +306,14 @@ TEST_F(NTConfigTCPTest, ASearchOverLoopbackFindsTheListenerAndConnectsToIt) {
   client.language = &names_.language;
   client.view = &waitView;
   CClientControl controller(client);
+  ClientConnector connector(controller);
 
   NTConfigTCPSetup setup = Setup(*network);
   setup.port = port;
   setup.probeWaitMicroseconds = 300000;
+  setup.connector = &connector;
   CNTConfigTCP page(setup);
-  ASSERT_EQ(page.Start(controller), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
 
   RecordingTarget ticker;  // keeps the loop checking while sockets work
   ticker.SetTimer(1, 50);

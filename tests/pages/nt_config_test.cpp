@@ -62,6 +62,7 @@ class NTConfigTest : public testing::Test {
     setup.messages = messages != nullptr ? messages : &messages_;
     setup.view = &view_;
     setup.adapters = &adapters_;
+    setup.server = server_.get();
     page_ = std::make_unique<CNTConfig>(setup);
     page_->OnInitDialog();
     return *page_;
@@ -98,7 +99,7 @@ TEST_F(NTConfigTest, StartShowsTheWiredAddressListensAndWaits) {
   WriteWholeFile(JoinPath(folder_.Path(), kLogFileName), "an earlier run\r\n");
   CNTConfig& page = Page();
   page.SetSelectedSize(2048);
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   Settle();
 
   EXPECT_TRUE(page.Initialised());
@@ -144,7 +145,7 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
 
     CNTConfig& page = Page(port);
     page.SetSelectedSize(row.selected);
-    EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+    EXPECT_EQ(page.Start(), kNetPageFailed);
     Settle();
     ASSERT_EQ(messages_.faces.size(), 1u);
     EXPECT_EQ(messages_.faces[0].title, row.title);
@@ -157,14 +158,14 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
 
   // Once the cause is gone, a start finds the address and listens.
   CNTConfig& page = Page();
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   EXPECT_EQ(page.Octets()[3], L"20");
   EXPECT_NE(server_->ListenPort(), 0u);
 }
 
 TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) {
   CNTConfig& page = Page();
-  ASSERT_EQ(page.Start(*server_), kNetPageReady);
+  ASSERT_EQ(page.Start(), kNetPageReady);
   const unsigned port = server_->ListenPort();
   page.OnAddressButton();
   EXPECT_FALSE(view_.Animating());
@@ -174,14 +175,14 @@ TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) 
 
   // Back from a lost connection: the adapters may have changed meanwhile.
   adapters_.adapters = {{L"Ethernet", kIfTypeEthernet, L"172.16.0.9", false, L"{X}"}};
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   EXPECT_EQ(page.Octets(), (OctetTexts{L"192", L"168", L"1", L"20"}));
   EXPECT_EQ(server_->ListenPort(), port);
   // The wait is shown again, with the waiting bubble.
   EXPECT_TRUE(WaitingMode());
 
   page.SetSelectedSize(kMoreThanAnyDisk);
-  EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+  EXPECT_EQ(page.Start(), kNetPageFailed);
   ASSERT_EQ(messages_.faces.size(), 1u);
   EXPECT_EQ(messages_.faces[0].title, L"MESSAGE/DISKFAIL");
   EXPECT_TRUE(page.Initialised());
@@ -190,7 +191,7 @@ TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) 
 
 TEST_F(NTConfigTest, TheAdapterDialogReplacesTheAddressOnlyWithOk) {
   CNTConfig& page = Page();
-  ASSERT_EQ(page.Start(*server_), kNetPageReady);
+  ASSERT_EQ(page.Start(), kNetPageReady);
 
   view_.adapterRow = 0;  // the wireless adapter
   view_.adapterOk = false;
@@ -218,7 +219,7 @@ TEST_F(NTConfigTest, ThePageIsBusyOnlyWhileItStarts) {
   std::vector<bool> busyWhileShown;
   messages.onShow = [&] { busyWhileShown.push_back(page.Busy()); };
   page.SetSelectedSize(kMoreThanAnyDisk);
-  EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+  EXPECT_EQ(page.Start(), kNetPageFailed);
   EXPECT_EQ(busyWhileShown, std::vector<bool>{true});
   EXPECT_FALSE(page.Busy());
 }

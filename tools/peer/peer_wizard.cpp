@@ -112,6 +112,7 @@ struct PeerWizard::Parts {
   // The controllers, then the network pages that use them.
   CServerControl server;
   CClientControl client;
+  ClientConnector clientConnector{client};
   CNTConfig waiting;
   CNTConfigTCP connection;
 
@@ -151,12 +152,12 @@ PeerWizard::Parts::Parts(const PeerOptions& options_, PeerReport& report_, Sandb
       client(ClientSetup{relay.Handle(), receiveRun.Handle(), facts_, services_.system.UserDefaultUiLanguage(),
                          programFolder, options_.port, &ini, &language_, &messages}),
       waiting(NTConfigSetup{relay.Handle(), facts_, programFolder, options_.port, &language_, &messages,
-                            &waitingView, &services_.adapters}),
+                            &waitingView, &services_.adapters, &server}),
       connection(NTConfigTCPSetup{relay.Handle(), programFolder, options_.port, kProbeWaitMicroseconds / 10,
                                   &language_, &messages, &connectionView, &services_.adapters,
-                                  &services_.probes}),
+                                  &services_.probes, &clientConnector}),
       pageSet(WizardPageObjects{&migrationType, &data, &store, &accounts, &usbRun, &sendRun, &receiveRun,
-                                &finish, &complete, &waiting, &connection, &configuration, &server, &client},
+                                &finish, &complete, &waiting, &connection, &configuration},
               windows, facts_.archCode),
       reportingPages(pageSet, report_, options_.sending),
       links(server, client),

@@ -32,14 +32,9 @@ void CNTConfigTCP::OnInitDialog() {
   setup_.view->ShowFace(face);
 }
 
-int CNTConfigTCP::Start(CClientControl& controller) {
-  clientConnector_ = std::make_unique<ClientConnector>(controller);
-  return Start(*clientConnector_);
-}
-
-int CNTConfigTCP::Start(PeerConnector& connector) {
+int CNTConfigTCP::Start() {
   DebugOut(L"client: Initialize()");
-  connector_ = &connector;
+  connector_ = setup_.connector;
   // A search left running when the user went back must end before the
   // scanner is prepared again under it.
   EndSearch();

@@ -21,8 +21,6 @@
 
 namespace tvx {
 
-class CClientControl;
-
 struct NTConfigTCPSetup {
   TargetHandle wizard;
   std::wstring programFolder;  // the log lives there
@@ -36,6 +34,9 @@ struct NTConfigTCPSetup {
   NTConfigTCPView* view = nullptr;
   NetworkAdapters* adapters = nullptr;
   ProbeNetwork* network = nullptr;
+  // Connects to the sending PC found or typed: the receiving controller
+  // behind a ClientConnector.
+  PeerConnector* connector = nullptr;
 };
 
 // Results of Start.
@@ -53,11 +54,11 @@ class CNTConfigTCP final : public MessageTarget {
   // The dialog's fixed texts, once after it is created.
   void OnInitDialog();
 
-  // Entry from the wizard: starts a search that connects `controller` to the
-  // first sending PC found. kSearchStarted, or kNoSearchInterface when this
-  // PC has no interface to search from (the page then takes a typed address).
-  int Start(CClientControl& controller);
-  int Start(PeerConnector& connector);
+  // Entry from the wizard: starts a search that connects the connector to
+  // the first sending PC found. kSearchStarted, or kNoSearchInterface when
+  // this PC has no interface to search from (the page then takes a typed
+  // address).
+  int Start();
 
   // Next: connects to the typed address. kConnectUnderWay, or kConnectStay
   // after the page or the controller has said why.
@@ -91,7 +92,8 @@ class CNTConfigTCP final : public MessageTarget {
 
   NTConfigTCPSetup setup_;
   LocalIPScan scanner_;
-  std::unique_ptr<ClientConnector> clientConnector_;
+  // The set-up's connector once the page has been started; no connection
+  // is made before.
   PeerConnector* connector_ = nullptr;
 
   // All on the user-interface thread; the search thread shares only the

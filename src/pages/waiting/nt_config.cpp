@@ -48,7 +48,7 @@ void CNTConfig::OnInitDialog() {
   setup_.view->ShowFace(face);
 }
 
-int CNTConfig::Start(CServerControl& controller) {
+int CNTConfig::Start() {
   const FlagScope busy(busy_);
   EnterWaitingMode();
   RemoveFile(JoinPath(setup_.programFolder, kLogFileName));
@@ -59,7 +59,7 @@ int CNTConfig::Start(CServerControl& controller) {
     ShowMessage(*setup_.language, *setup_.messages, L"DISKFAIL", L"DISKFAILDESC", kMessageOk);
     return kNetPageFailed;
   }
-  if (!initialised_ && FindAddressAndListen(controller) != kNetPageReady) return kNetPageFailed;
+  if (!initialised_ && FindAddressAndListen() != kNetPageReady) return kNetPageFailed;
 
   DebugOut(L"server: Initialize()");
   // Only a page that really waits takes the wizard's buttons: after a failed
@@ -69,12 +69,12 @@ int CNTConfig::Start(CServerControl& controller) {
   return kNetPageReady;
 }
 
-int CNTConfig::FindAddressAndListen(CServerControl& controller) {
+int CNTConfig::FindAddressAndListen() {
   std::wstring address;
   if (FirstSendingAddress(*setup_.adapters, setup_.facts.versionCode, address) != 0) {
     return Fail({L"NTCONFIG", L"FINDFAIL"});
   }
-  if (controller.StartListening(setup_.port) != 0) return Fail({L"NTCONFIG", L"FINDFAIL"});
+  if (setup_.server->StartListening(setup_.port) != 0) return Fail({L"NTCONFIG", L"FINDFAIL"});
   if (address.empty()) return Fail({L"NTCONFIG", L"CONNFAIL"});
   ShowOctets(SplitOctets(address));
   initialised_ = true;

@@ -31,6 +31,7 @@ struct NTConfigSetup {
   MessageView* messages = nullptr;
   NTConfigView* view = nullptr;
   NetworkAdapters* adapters = nullptr;
+  CServerControl* server = nullptr;  // the sending controller the page starts listening
 };
 
 // Results of Start.
@@ -57,10 +58,10 @@ class CNTConfig {
   bool Busy() const { return busy_; }
 
   // Enters waiting mode and checks the disk; the first successful start also
-  // finds this PC's address and starts `controller` listening, later ones
+  // finds this PC's address and starts the controller listening, later ones
   // leave both as they are. kNetPageReady, or kNetPageFailed after the page
   // has shown why.
-  int Start(CServerControl& controller);
+  int Start();
 
   // The address button: stop waiting and show the address.
   void OnAddressButton();
@@ -79,7 +80,7 @@ class CNTConfig {
   // Address mode (true) or waiting mode, with the bubbles that go with it.
   void ShowMode(bool address);
   void ShowOctets(const OctetTexts& octets);
-  int FindAddressAndListen(CServerControl& controller);
+  int FindAddressAndListen();
   int Fail(LanguageKey title);
 
   NTConfigSetup setup_;
