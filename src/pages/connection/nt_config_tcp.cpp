@@ -20,13 +20,10 @@ CNTConfigTCP::~CNTConfigTCP() { OnDestroy(); }
 void CNTConfigTCP::OnInitDialog() {
   const LanguageTable& language = *setup_.language;
   ConnectionPageFace face;
-  face.pcLabel = language.GetText({L"NTCONFIGTCP", L"RECEIVEPC"});
-  face.title = language.GetText({L"NTCONFIGTCP", L"TITLE"});
-  face.description = language.GetText({L"NTCONFIGTCP", L"PAGEDESC"});
-  face.bubble1 = language.GetText({L"NTCONFIGTCP", L"BUBBLE3"});
-  face.bubble2 = language.GetText({L"NTCONFIGTCP", L"BUBBLE4"});
-  face.waitText = language.GetText({L"NTCONFIGTCP", L"IPSEARCH"});
-  FillNetPageStatus(face, language);
+  FillNetPageFace(face,
+                  {{L"NTCONFIGTCP", L"RECEIVEPC"}, {L"NTCONFIGTCP", L"TITLE"}, {L"NTCONFIGTCP", L"PAGEDESC"},
+                   {L"NTCONFIGTCP", L"BUBBLE3"}, {L"NTCONFIGTCP", L"BUBBLE4"}, {L"NTCONFIGTCP", L"IPSEARCH"}},
+                  language);
   face.cancelButton = language.GetText({L"COMMON", L"CANCEL"});
   face.retryButton = language.GetText({L"COMMON", L"RETRY"});
   setup_.view->ShowFace(face);

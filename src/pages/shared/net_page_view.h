@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/language_keys.h"
+
 namespace tvx {
 
 class LanguageTable;
@@ -32,8 +34,18 @@ class NetPageView {
   virtual void ShowBubbles(const std::wstring& first, const std::wstring& second) = 0;
 };
 
-// Fills the status area both pages show: the transfer method (network) and
-// the state (ready).
-void FillNetPageStatus(NetPageFace& face, const LanguageTable& language);
+// Where each page finds the texts of its own; the status area is the same on
+// both: the transfer method (network) and the state (ready).
+struct NetPageKeys {
+  LanguageKey pcLabel;
+  LanguageKey title;
+  LanguageKey description;
+  LanguageKey bubble1;
+  LanguageKey bubble2;
+  LanguageKey waitText;
+};
+
+// Fills the part of a page's face both pages share.
+void FillNetPageFace(NetPageFace& face, const NetPageKeys& keys, const LanguageTable& language);
 
 }  // namespace tvx

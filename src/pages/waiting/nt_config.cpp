@@ -36,14 +36,11 @@ CNTConfig::~CNTConfig() { OnDestroy(); }
 void CNTConfig::OnInitDialog() {
   const LanguageTable& language = *setup_.language;
   WaitingPageFace face;
-  face.pcLabel = language.GetText({L"NTCONFIG", L"SENDPC"});
-  face.title = language.GetText({L"NTCONFIG", L"TITLE"});
-  face.description = language.GetText({L"NTCONFIG", L"PAGEDESC"});
-  face.bubble1 = language.GetText({L"NTCONFIG", L"BUBBLE3"});
-  face.bubble2 = language.GetText({L"NTCONFIG", L"BUBBLE2"});
+  FillNetPageFace(face,
+                  {{L"NTCONFIG", L"SENDPC"}, {L"NTCONFIG", L"TITLE"}, {L"NTCONFIG", L"PAGEDESC"},
+                   {L"NTCONFIG", L"BUBBLE3"}, {L"NTCONFIG", L"BUBBLE2"}, {L"NTCONFIG", L"WAITDESC"}},
+                  language);
   face.bubble3 = language.GetText({L"NTCONFIG", L"BUBBLE4"});
-  face.waitText = language.GetText({L"NTCONFIG", L"WAITDESC"});
-  FillNetPageStatus(face, language);
   face.addressButton = language.GetText({L"NTCONFIG", L"CONNMANUAL"});
   setup_.view->ShowFace(face);
 }
