@@ -157,12 +157,12 @@ void WizardPageSet::EnterCompletionPage(const std::wstring& elapsed) { pages_.co
 bool WizardPageSet::WaitingPageBusy() { return pages_.waiting->Busy(); }
 void WizardPageSet::SetWaitingStatus(int status) { pages_.waiting->SetStatus(status); }
 void WizardPageSet::SetWaitingSize(std::uint64_t bytes) { pages_.waiting->SetSelectedSize(bytes); }
-bool WizardPageSet::StartWaitingPage() { return pages_.waiting->Start(*pages_.server) == kNetPageReady; }
+bool WizardPageSet::StartWaitingPage() { return pages_.waiting->Start() == kNetPageReady; }
 void WizardPageSet::StopWaitingAnimation() { pages_.waiting->StopAnimation(); }
 // The waiting page has no control that outlives the run; nothing to hide.
 void WizardPageSet::HideWaitingButton() {}
 
-void WizardPageSet::PrepareConnectionPage() { pages_.connection->Start(*pages_.client); }
+void WizardPageSet::PrepareConnectionPage() { pages_.connection->Start(); }
 bool WizardPageSet::StartConnecting() { return pages_.connection->Connect() == kConnectUnderWay; }
 
 void WizardPageSet::PrepareConfigurationPage() { pages_.configuration->Prepare(); }

@@ -27,8 +27,6 @@ class CComplete;
 class CNTConfig;
 class CNTConfigTCP;
 class CConfiguration;
-class CServerControl;
-class CClientControl;
 
 // The window side of the pages: one child window per page index.
 class PageWindows {
@@ -39,7 +37,7 @@ class PageWindows {
   virtual void Show(int page, bool shown) = 0;
 };
 
-// The page logic objects, by page index, and the two controllers. All must
+// The page logic objects, by page index. All must
 // outlive the set.
 struct WizardPageObjects {
   CSelectMigrationType* migrationType = nullptr;  // 1
@@ -54,8 +52,6 @@ struct WizardPageObjects {
   CNTConfig* waiting = nullptr;                   // 10
   CNTConfigTCP* connection = nullptr;             // 11
   CConfiguration* configuration = nullptr;        // 12
-  CServerControl* server = nullptr;
-  CClientControl* client = nullptr;
 };
 
 class WizardPageSet final : public WizardPages {

@@ -1,9 +1,8 @@
 // Views of the two network pages that keep what the page did to its window:
-// each control's text and visibility, the animation, the focus, and the
-// adapter dialog, which answers as the test says.
+// the texts, the mode shown, the animation, the focus, and the adapter
+// dialog, which answers as the test says.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,29 +13,24 @@
 namespace tvx {
 
 // What both views share.
-struct RecordedControls {
-  std::map<int, std::wstring> texts;
-  std::map<int, bool> shown;
+struct RecordedNetPage {
+  std::wstring bubble1;
+  std::wstring bubble2;
   int plays = 0;
   int stops = 0;
 
-  std::wstring Text(int control) const {
-    const auto it = texts.find(control);
-    return it == texts.end() ? std::wstring() : it->second;
-  }
-  // Controls the page never showed or hid count as shown, as in the template.
-  bool Shown(int control) const {
-    const auto it = shown.find(control);
-    return it == shown.end() || it->second;
-  }
   bool Animating() const { return plays > stops; }
 };
 
-class RecordingNTConfigView final : public NTConfigView, public RecordedControls {
+class RecordingNTConfigView final : public NTConfigView, public RecordedNetPage {
  public:
-  void SetText(int control, const std::wstring& text) override { texts[control] = text; }
-  void Show(int control, bool visible) override { shown[control] = visible; }
-  void ShowOctetBoxes(bool visible) override { boxesShown = visible; }
+  void ShowFace(const WaitingPageFace& f) override { face = f; }
+  void ShowBubbles(const std::wstring& first, const std::wstring& second) override {
+    bubble1 = first;
+    bubble2 = second;
+  }
+  void ShowAddressMode(bool address) override { addressMode = address; }
+  void ShowOctets(const OctetTexts& o) override { octets = o; }
   void PlayAnimation() override { ++plays; }
   void StopAnimation() override {
     if (plays > stops) ++stops;
@@ -48,7 +42,9 @@ class RecordingNTConfigView final : public NTConfigView, public RecordedControls
     return adapterOk ? model.Ok() : model.Cancel();
   }
 
-  bool boxesShown = true;
+  WaitingPageFace face;
+  bool addressMode = false;
+  OctetTexts octets;
   // The adapter dialog: the row the user selects (none when out of range)
   // and the button that closes it.
   std::size_t adapterRow = static_cast<std::size_t>(-1);
@@ -57,19 +53,26 @@ class RecordingNTConfigView final : public NTConfigView, public RecordedControls
   std::vector<st_IPInfo> adapterRows;
 };
 
-class RecordingNTConfigTCPView final : public NTConfigTCPView, public RecordedControls {
+class RecordingNTConfigTCPView final : public NTConfigTCPView, public RecordedNetPage {
  public:
-  void SetText(int control, const std::wstring& text) override { texts[control] = text; }
-  void Show(int control, bool visible) override { shown[control] = visible; }
-  std::wstring FieldText(int control) override { return fields[control]; }
-  void FocusField(int control) override { focused.push_back(control); }
+  void ShowFace(const ConnectionPageFace& f) override { face = f; }
+  void ShowBubbles(const std::wstring& first, const std::wstring& second) override {
+    bubble1 = first;
+    bubble2 = second;
+  }
+  void ShowManualMode(bool manual) override { manualMode = manual; }
+  OctetTexts TypedOctets() override { return typed; }
+  void FocusOctet(std::size_t octet) override { focused.push_back(octet); }
   void PlayAnimation() override { ++plays; }
   void StopAnimation() override {
     if (plays > stops) ++stops;
   }
 
-  std::map<int, std::wstring> fields;  // what the user typed
-  std::vector<int> focused;
+  ConnectionPageFace face;
+  // Unknown until the page chooses a mode.
+  int manualMode = -1;
+  OctetTexts typed;  // what the user typed
+  std::vector<std::size_t> focused;
 };
 
 }  // namespace tvx

@@ -82,7 +82,7 @@ class AccountMappingTest : public testing::Test {
   Wizard wizard_;
   CAccountMapping page_{
       AccountMappingServices{language_, messages_, ini_, accounts_, system_, folders_, usb_},
-      facts_};
+      facts_, nullptr};
 };
 
 TEST_F(AccountMappingTest, RowsShowTheSendingPcsAccountsAndMatchExactNamesOnly) {

@@ -36,8 +36,7 @@ class CompletePageTest : public testing::Test {
                                    ProgressLine(success ? "errorCode, 0" : "errorCode, 71")));
   }
   void Enter(std::int32_t method, std::int32_t archCode = kArch64) {
-    CComplete page{CompleteServices{language_, ini_, shell_}, OsFacts{kVersion61, 48, archCode, 1033}};
-    page.SetView(&view_);
+    CComplete page{CompleteServices{language_, ini_, shell_}, OsFacts{kVersion61, 48, archCode, 1033}, &view_};
     page.OnInitDialog();
     page.SetChoice({kRoleReceiving, method});
     page.EnterPage(ElapsedText(25 * 3600 + 3 * 60));
@@ -76,25 +75,22 @@ TEST_F(CompletePageTest, ShowsFilesDataAndTime) {
   LoadWrote("1536", true);
   Enter(kMethodNetwork);
   EXPECT_FALSE(loadFailed_);
-  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"1234 files");
-  EXPECT_EQ(view_.Text(ResultLabel::DataValue), L"1.50 GB");
-  EXPECT_EQ(view_.Text(ResultLabel::TimeValue), L"01:03:00");
-  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"Network");
-  EXPECT_EQ(view_.Text(ResultLabel::Desc1), L"All moved");
-  EXPECT_FALSE(view_.failurePicture);
+  EXPECT_EQ(view_.figures.files, L"1234 files");
+  EXPECT_EQ(view_.figures.data, L"1.50 GB");
+  EXPECT_EQ(view_.figures.time, L"01:03:00");
+  EXPECT_EQ(view_.face.method, L"Network");
+  EXPECT_EQ(view_.face.desc1, L"All moved");
+  EXPECT_EQ(view_.loadFailure, L"");
 }
 
 TEST_F(CompletePageTest, FailedLoadShowsTheFailureAndStillTheRows) {
   LoadWrote("1", false);
   Enter(kMethodUsb);
   EXPECT_TRUE(loadFailed_);
-  EXPECT_EQ(view_.failureLabel, ResultLabel::Desc1);
-  EXPECT_EQ(view_.Text(ResultLabel::Desc1), L"The load failed");
-  EXPECT_FALSE(view_.Shown(ResultLabel::Desc4));
-  EXPECT_TRUE(view_.failurePicture);
-  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"USB drive");
-  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"0 files");  // no FILESNUM
-  EXPECT_EQ(view_.Text(ResultLabel::DataValue), L"1.00 MB");
+  EXPECT_EQ(view_.loadFailure, L"The load failed");
+  EXPECT_EQ(view_.face.method, L"USB drive");
+  EXPECT_EQ(view_.figures.files, L"0 files");  // no FILESNUM
+  EXPECT_EQ(view_.figures.data, L"1.00 MB");
   EXPECT_EQ(shell_.starts.size(), 1u);
 }
 

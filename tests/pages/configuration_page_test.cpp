@@ -53,7 +53,8 @@ class ConfigurationPageTest : public testing::Test {
   int softwareLists_ = 0;
   RecordingConfigurationView view_;
   CConfiguration page_{ConfigurationServices{language_, shell_, environment_, internet_,
-                                             [this] { ++softwareLists_; }}};
+                                             [this] { ++softwareLists_; }},
+                         &view_};
 };
 
 TEST_F(ConfigurationPageTest, PrepareRemovesTheTaskAndShowsTheNetworkState) {
@@ -68,7 +69,6 @@ TEST_F(ConfigurationPageTest, PrepareRemovesTheTaskAndShowsTheNetworkState) {
       {true, false, kNetworkNoResolution, L"No names", 1},
       {false, true, kNetworkNone, L"Offline", 0},
   };
-  page_.SetView(&view_);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.state);
     internet_.alive = row.alive;
@@ -87,7 +87,6 @@ TEST_F(ConfigurationPageTest, PrepareRemovesTheTaskAndShowsTheNetworkState) {
 
 TEST_F(ConfigurationPageTest, RecoveryToolIsTheFirstGenerationFound) {
   environment_.variables[L"programfiles"] = root_.Join(L"Program Files");
-  page_.SetView(&view_);
   page_.OnInitDialog();
   EXPECT_FALSE(view_.recoveryButton);
   EXPECT_TRUE(page_.RecoveryToolPath().empty());

@@ -46,7 +46,6 @@ class FinishPageTest : public testing::Test {
                      SizeAndMethodTexts(L"[FINISH]\r\nDESC1=d1\r\nDESC21=d21\r\nDESC22=d22\r\nDESC3=d3\r\n"
                                         L"DESC4=d4\r\n"
                                         L"[MESSAGE]\r\nSCANFAIL=The scan failed\r\nUSBCOPY=Copy failed\r\n"));
-    page_.SetView(&view_);
     page_.OnInitDialog();
   }
   void TearDown() override {
@@ -87,7 +86,7 @@ class FinishPageTest : public testing::Test {
   ScriptedMessageView messages_;
   OsFacts facts_{kVersion61, 48, kArch64, 1033};
   RecordingResultView view_;
-  CFinish page_{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_};
+  CFinish page_{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_, &view_};
 };
 
 TEST_F(FinishPageTest, ShowsTheScanSizeInTheLargestUnit) {
@@ -100,10 +99,10 @@ TEST_F(FinishPageTest, ShowsTheScanSizeInTheLargestUnit) {
     SCOPED_TRACE(row.megabytes);
     ScanWrote(3, row.megabytes, true);
     Enter(kMethodNetwork, L"");
-    EXPECT_EQ(view_.Text(ResultLabel::DataValue), row.text);
+    EXPECT_EQ(view_.figures.data, row.text);
   }
-  EXPECT_EQ(view_.Text(ResultLabel::FilesValue), L"3 files");
-  EXPECT_EQ(view_.Text(ResultLabel::TimeValue), L"01:03:00");  // whole days dropped
+  EXPECT_EQ(view_.figures.files, L"3 files");
+  EXPECT_EQ(view_.figures.time, L"01:03:00");  // whole days dropped
 }
 
 TEST_F(FinishPageTest, UsbStoreGetsTheControlFilesWithTheFileCount) {
@@ -118,14 +117,14 @@ TEST_F(FinishPageTest, UsbStoreGetsTheControlFilesWithTheFileCount) {
   ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"x64\\migCustom.xml"), expected));
   EXPECT_EQ(rules, expected);
   EXPECT_TRUE(messages_.faces.empty());
-  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"d22");
-  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"USB drive");
-  EXPECT_TRUE(view_.installButton);
+  EXPECT_EQ(view_.face.desc2, L"d22");
+  EXPECT_EQ(view_.face.method, L"USB drive");
+  EXPECT_TRUE(view_.installOffer);
 }
 
 TEST_F(FinishPageTest, UnreadArchitectureCopiesNoRuleFile) {
   facts_.archCode = kArchUnread;
-  CFinish page{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_};
+  CFinish page{FinishServices{language_, messages_, *ini_, registry_, {}}, facts_, nullptr};
   ScanWrote(1, "1", true);
   page.SetChoice({kRoleSending, kMethodUsb});
   page.EnterPage(usb_, L"00:00:01");
@@ -140,11 +139,7 @@ TEST_F(FinishPageTest, FailedScanPutsNothingOnTheDrive) {
   EXPECT_TRUE(page_.ScanFailed());
   EXPECT_FALSE(PathExists(OnDrive(L"PCInfo.txt")));
   EXPECT_TRUE(messages_.faces.empty());
-  EXPECT_EQ(view_.failureLabel, ResultLabel::Desc2);
-  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"The scan failed");
-  for (const ResultLabel hidden : {ResultLabel::Desc1, ResultLabel::Desc3, ResultLabel::Desc4}) {
-    EXPECT_FALSE(view_.Shown(hidden));
-  }
+  EXPECT_EQ(view_.scanFailure, L"The scan failed");
   // The sending PC still records what the scan listed.
   EXPECT_EQ(ReadFileCount(*ini_, ProgramFilePath(kPcInfoName)), 2);
 }
@@ -164,11 +159,9 @@ TEST_F(FinishPageTest, DriveThatTakesNoFileGetsTheNotice) {
 TEST_F(FinishPageTest, NetworkModeHidesTheInstallOffer) {
   ScanWrote(1, "1", true);
   Enter(kMethodNetwork, L"");
-  EXPECT_EQ(view_.Text(ResultLabel::MethodValue), L"Network");
-  EXPECT_FALSE(view_.Shown(ResultLabel::InstallLink));
-  EXPECT_FALSE(view_.Shown(ResultLabel::Desc3));
-  EXPECT_FALSE(view_.installButton);
-  EXPECT_EQ(view_.Text(ResultLabel::Desc2), L"d21");
+  EXPECT_EQ(view_.face.method, L"Network");
+  EXPECT_FALSE(view_.installOffer);
+  EXPECT_EQ(view_.face.desc2, L"d21");
   EXPECT_FALSE(PathExists(OnDrive(L"PCInfo.txt")));
   std::string list;
   ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"Applist.ini"), list));

@@ -21,8 +21,6 @@ class MigrationTypeTest : public testing::Test {
  protected:
   void SetUp() override {
     language_.Prepare(L"C:\\P\\Lang\\", L"C:\\P\\Help\\", 1033);
-    page_.SetView(&view_);
-    page_.SetWizard(wizard_.Handle());
   }
   // The (back, next) of every navigation message posted so far.
   std::vector<std::pair<WParam, LParam>> Navigation() {
@@ -35,7 +33,7 @@ class MigrationTypeTest : public testing::Test {
   RememberedLooks looks_;
   FakeMigrationTypeView view_;
   RecordingTarget wizard_;
-  CSelectMigrationType page_{language_, looks_};
+  CSelectMigrationType page_{language_, looks_, &view_, wizard_.Handle()};
 };
 
 TEST_F(MigrationTypeTest, NextComesOnlyWithARoleAndAMethod) {

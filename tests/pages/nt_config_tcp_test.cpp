@@ -21,7 +21,6 @@
 #include "fakes/scripted_message_view.h"
 #include "net/client_control.h"
 #include "pages/data/select_data.h"
-#include "pages/shared/net_page_controls.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {
@@ -47,11 +46,12 @@ class NTConfigTCPTest : public testing::Test {
     setup.view = &view_;
     setup.adapters = &adapters_;
     setup.network = &network;
+    setup.connector = &connector_;
     return setup;
   }
   CNTConfigTCP& Page() {
     page_ = std::make_unique<CNTConfigTCP>(Setup(network_));
-    page_->Init();
+    page_->OnInitDialog();
     return *page_;
   }
   // Runs the loop until the page has handled the end of its last search.
@@ -67,17 +67,12 @@ class NTConfigTCPTest : public testing::Test {
     return last;
   }
   bool SearchingLook() const {
-    for (const int octet : kCtlOctets)
-      if (view_.Shown(octet)) return false;
-    return view_.Shown(kCtlSearchAnimation) && view_.Shown(kCtlWaitText) && view_.Shown(kCtlCancelSearch) &&
-           view_.Shown(kCtlRetrySearch) && view_.Animating();
+    return view_.manualMode == 0 && view_.Animating() && view_.bubble1 == L"NTCONFIGTCP/BUBBLE3" &&
+           view_.bubble2 == L"NTCONFIGTCP/BUBBLE4";
   }
   bool ManualLook() const {
-    for (const int octet : kCtlOctets)
-      if (!view_.Shown(octet)) return false;
-    return !view_.Shown(kCtlSearchAnimation) && !view_.Shown(kCtlWaitText) && !view_.Shown(kCtlCancelSearch) &&
-           !view_.Shown(kCtlRetrySearch) && !view_.Animating() &&
-           view_.Text(kCtlBubble1) == L"NTCONFIGTCP/BUBBLE1" && view_.Text(kCtlBubble2) == L"NTCONFIGTCP/BUBBLE2";
+    return view_.manualMode == 1 && !view_.Animating() && view_.bubble1 == L"NTCONFIGTCP/BUBBLE1" &&
+           view_.bubble2 == L"NTCONFIGTCP/BUBBLE2";
   }
   std::vector<std::wstring> Titles() const {
     std::vector<std::wstring> titles;
@@ -86,7 +81,7 @@ class NTConfigTCPTest : public testing::Test {
   }
   void Type(std::initializer_list<const wchar_t*> octets) {
     std::size_t i = 0;
-    for (const wchar_t* octet : octets) view_.fields[kCtlOctets[i++]] = octet;
+    for (const wchar_t* octet : octets) view_.typed[i++] = octet;
   }
 
   ScratchFolder folder_;
@@ -103,7 +98,7 @@ class NTConfigTCPTest : public testing::Test {
 TEST_F(NTConfigTCPTest, TheSearchConnectsToTheNearestSendingPcWithoutWaiting) {
   network_.accepting = {Ip(L"127.0.0.12"), Ip(L"127.0.0.8")};
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   EXPECT_TRUE(SearchingLook());
   ASSERT_TRUE(RunUntilSearchEnded());
 
@@ -138,7 +133,7 @@ TEST_F(NTConfigTCPTest, NoSendingPcOrAFailedConnectLeadsToTypingTheAddress) {
     connector_.result = row.connectResult;
     messages_.faces.clear();
     CNTConfigTCP& page = Page();
-    ASSERT_EQ(page.Start(connector_), kSearchStarted);
+    ASSERT_EQ(page.Start(), kSearchStarted);
     ASSERT_TRUE(RunUntilSearchEnded());
     if (row.failsLater) connector_.watcher.Post(kMsgConnectFailed);
     Settle();
@@ -155,7 +150,7 @@ TEST_F(NTConfigTCPTest, CancelDuringTheSearchMeansNoConnectWhenItEnds) {
   network_.accepting = {Ip(L"127.0.0.9")};
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
 
   page.OnCancel();
@@ -174,7 +169,7 @@ TEST_F(NTConfigTCPTest, RetryStartsTheNextSearchOnlyOnceTheRunningOneHasEnded) {
   network_.accepting = {Ip(L"127.0.0.9")};
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
 
   page.OnRetry();
@@ -205,7 +200,7 @@ TEST_F(NTConfigTCPTest, RetryStartsTheNextSearchOnlyOnceTheRunningOneHasEnded) {
 TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
   network_.Hold();
   CNTConfigTCP& page = Page();
-  ASSERT_EQ(page.Start(connector_), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
   ASSERT_TRUE(network_.WaitUntilWaiting(1));
   page.OnCancel();
   page.OnRetry();  // back to searching, with the old probe still held
@@ -215,7 +210,7 @@ TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     network_.Release();
   });
-  EXPECT_EQ(page.Start(connector_), kSearchStarted);
+  EXPECT_EQ(page.Start(), kSearchStarted);
   release.join();
   ASSERT_TRUE(RunUntilSearchEnded());
   EXPECT_EQ(network_.Sessions(), 2);
@@ -226,7 +221,7 @@ TEST_F(NTConfigTCPTest, EnteringThePageAgainEndsTheSearchLeftRunning) {
 TEST_F(NTConfigTCPTest, WithoutAnInterfaceToSearchFromTheAddressIsTyped) {
   adapters_.table = {{Ip(L"127.0.0.1"), Ip(L"255.0.0.0"), kIfTypeLoopback}};
   CNTConfigTCP& page = Page();
-  EXPECT_EQ(page.Start(connector_), kNoSearchInterface);
+  EXPECT_EQ(page.Start(), kNoSearchInterface);
   Settle();
   EXPECT_EQ(network_.Sessions(), 0);
   EXPECT_FALSE(page.Searching());
@@ -252,7 +247,7 @@ TEST_F(NTConfigTCPTest, NextChecksTheTypedOctetsBeforeConnecting) {
   };
   adapters_.table.clear();  // no search: straight to typing
   CNTConfigTCP& page = Page();
-  page.Start(connector_);
+  page.Start();
   for (const Row& row : rows) {
     SCOPED_TRACE(ToUtf8(std::wstring(*row.typed.begin()) + L"." + row.typed.begin()[3]));
     messages_.faces.clear();
@@ -285,13 +280,13 @@ TEST_F(NTConfigTCPTest, NextChecksTheTypedOctetsBeforeConnecting) {
 
 TEST_F(NTConfigTCPTest, AFullOctetFieldHandsTheFocusOn) {
   CNTConfigTCP& page = Page();
-  page.OnFieldChanged(1122, L"1");
-  page.OnFieldChanged(1122, L"19");
-  page.OnFieldChanged(1122, L"192");
-  page.OnFieldChanged(1123, L"168");
-  page.OnFieldChanged(1124, L"0");
-  page.OnFieldChanged(1125, L"255");  // the last field has nowhere to go
-  EXPECT_EQ(view_.focused, (std::vector<int>{1123, 1124}));
+  page.OnOctetChanged(0, L"1");
+  page.OnOctetChanged(0, L"19");
+  page.OnOctetChanged(0, L"192");
+  page.OnOctetChanged(1, L"168");
+  page.OnOctetChanged(2, L"0");
+  page.OnOctetChanged(3, L"255");  // the last field has nowhere to go
+  EXPECT_EQ(view_.focused, (std::vector<std::size_t>{1, 2}));
 }
 
 // Real sockets on loopback only: a listener the test starts on 127.0.0.12 is
@@ -314,12 +309,14 @@ TEST_F(NTConfigTCPTest, ASearchOverLoopbackFindsTheListenerAndConnectsToIt) {
   client.language = &names_.language;
   client.view = &waitView;
   CClientControl controller(client);
+  ClientConnector connector(controller);
 
   NTConfigTCPSetup setup = Setup(*network);
   setup.port = port;
   setup.probeWaitMicroseconds = 300000;
+  setup.connector = &connector;
   CNTConfigTCP page(setup);
-  ASSERT_EQ(page.Start(controller), kSearchStarted);
+  ASSERT_EQ(page.Start(), kSearchStarted);
 
   RecordingTarget ticker;  // keeps the loop checking while sockets work
   ticker.SetTimer(1, 50);

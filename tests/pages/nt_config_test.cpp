@@ -17,7 +17,6 @@
 #include "fakes/scripted_message_view.h"
 #include "net/server_control.h"
 #include "pages/data/select_data.h"
-#include "pages/shared/net_page_controls.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {
@@ -63,8 +62,9 @@ class NTConfigTest : public testing::Test {
     setup.messages = messages != nullptr ? messages : &messages_;
     setup.view = &view_;
     setup.adapters = &adapters_;
+    setup.server = server_.get();
     page_ = std::make_unique<CNTConfig>(setup);
-    page_->Init();
+    page_->OnInitDialog();
     return *page_;
   }
   // Delivers what the page posted.
@@ -76,10 +76,7 @@ class NTConfigTest : public testing::Test {
     return calls;
   }
   bool WaitingMode() const {
-    for (const int octet : kCtlOctets)
-      if (view_.Shown(octet)) return false;
-    return !view_.boxesShown && !view_.Shown(kCtlAdapterButton) && view_.Shown(kCtlWaitAnimation) &&
-           view_.Shown(kCtlAddressButton) && view_.Shown(kCtlWaitText) && view_.Shown(kCtlBubble2);
+    return !view_.addressMode && view_.bubble1 == L"NTCONFIG/BUBBLE3" && view_.bubble2 == L"NTCONFIG/BUBBLE2";
   }
   std::string Log() const {
     std::string bytes;
@@ -102,15 +99,14 @@ TEST_F(NTConfigTest, StartShowsTheWiredAddressListensAndWaits) {
   WriteWholeFile(JoinPath(folder_.Path(), kLogFileName), "an earlier run\r\n");
   CNTConfig& page = Page();
   page.SetSelectedSize(2048);
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   Settle();
 
   EXPECT_TRUE(page.Initialised());
   EXPECT_EQ(page.Octets(), (OctetTexts{L"192", L"168", L"1", L"20"}));
-  EXPECT_EQ(view_.Text(1122) + view_.Text(1123) + view_.Text(1124) + view_.Text(1125), L"192168120");
+  EXPECT_EQ(view_.octets, (OctetTexts{L"192", L"168", L"1", L"20"}));
   EXPECT_NE(server_->ListenPort(), 0u);
   EXPECT_TRUE(WaitingMode());
-  EXPECT_EQ(view_.Text(kCtlBubble1), L"NTCONFIG/BUBBLE3");
   EXPECT_TRUE(view_.Animating());
   EXPECT_EQ(Navigation(), (std::vector<std::pair<WParam, LParam>>{{0, 0}}));
   EXPECT_TRUE(messages_.faces.empty());
@@ -149,7 +145,7 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
 
     CNTConfig& page = Page(port);
     page.SetSelectedSize(row.selected);
-    EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+    EXPECT_EQ(page.Start(), kNetPageFailed);
     Settle();
     ASSERT_EQ(messages_.faces.size(), 1u);
     EXPECT_EQ(messages_.faces[0].title, row.title);
@@ -162,33 +158,31 @@ TEST_F(NTConfigTest, FailedStartsSayWhyAndLeaveTheWizardsButtonsAlone) {
 
   // Once the cause is gone, a start finds the address and listens.
   CNTConfig& page = Page();
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   EXPECT_EQ(page.Octets()[3], L"20");
   EXPECT_NE(server_->ListenPort(), 0u);
 }
 
 TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) {
   CNTConfig& page = Page();
-  ASSERT_EQ(page.Start(*server_), kNetPageReady);
+  ASSERT_EQ(page.Start(), kNetPageReady);
   const unsigned port = server_->ListenPort();
   page.OnAddressButton();
   EXPECT_FALSE(view_.Animating());
-  for (const int octet : kCtlOctets) EXPECT_TRUE(view_.Shown(octet));
-  EXPECT_TRUE(view_.boxesShown && view_.Shown(kCtlAdapterButton) && view_.Shown(kCtlBubble2));
-  EXPECT_FALSE(view_.Shown(kCtlWaitAnimation) || view_.Shown(kCtlAddressButton) || view_.Shown(kCtlWaitText));
-  EXPECT_EQ(view_.Text(kCtlBubble1), L"NTCONFIG/BUBBLE1");
+  EXPECT_TRUE(view_.addressMode);
+  EXPECT_EQ(view_.bubble1, L"NTCONFIG/BUBBLE1");
+  EXPECT_EQ(view_.bubble2, L"NTCONFIG/BUBBLE2");
 
   // Back from a lost connection: the adapters may have changed meanwhile.
   adapters_.adapters = {{L"Ethernet", kIfTypeEthernet, L"172.16.0.9", false, L"{X}"}};
-  EXPECT_EQ(page.Start(*server_), kNetPageReady);
+  EXPECT_EQ(page.Start(), kNetPageReady);
   EXPECT_EQ(page.Octets(), (OctetTexts{L"192", L"168", L"1", L"20"}));
   EXPECT_EQ(server_->ListenPort(), port);
   // The wait is shown again, with the waiting bubble.
   EXPECT_TRUE(WaitingMode());
-  EXPECT_EQ(view_.Text(kCtlBubble1), L"NTCONFIG/BUBBLE3");
 
   page.SetSelectedSize(kMoreThanAnyDisk);
-  EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+  EXPECT_EQ(page.Start(), kNetPageFailed);
   ASSERT_EQ(messages_.faces.size(), 1u);
   EXPECT_EQ(messages_.faces[0].title, L"MESSAGE/DISKFAIL");
   EXPECT_TRUE(page.Initialised());
@@ -197,7 +191,7 @@ TEST_F(NTConfigTest, ALaterStartAfterTheAddressWasShownRepeatsOnlyTheDiskCheck) 
 
 TEST_F(NTConfigTest, TheAdapterDialogReplacesTheAddressOnlyWithOk) {
   CNTConfig& page = Page();
-  ASSERT_EQ(page.Start(*server_), kNetPageReady);
+  ASSERT_EQ(page.Start(), kNetPageReady);
 
   view_.adapterRow = 0;  // the wireless adapter
   view_.adapterOk = false;
@@ -210,8 +204,8 @@ TEST_F(NTConfigTest, TheAdapterDialogReplacesTheAddressOnlyWithOk) {
   ASSERT_EQ(view_.adapterRows.size(), 2u);
   EXPECT_EQ(view_.adapterRows[0].kind, L"Wireless");
   EXPECT_EQ(page.Octets(), (OctetTexts{L"10", L"0", L"0", L"5"}));
-  EXPECT_EQ(view_.Text(1122), L"10");
-  EXPECT_EQ(view_.Text(1125), L"5");
+  EXPECT_EQ(view_.octets[0], L"10");
+  EXPECT_EQ(view_.octets[3], L"5");
 
   // OK with nothing selected keeps what is shown.
   view_.adapterRow = static_cast<std::size_t>(-1);
@@ -225,7 +219,7 @@ TEST_F(NTConfigTest, ThePageIsBusyOnlyWhileItStarts) {
   std::vector<bool> busyWhileShown;
   messages.onShow = [&] { busyWhileShown.push_back(page.Busy()); };
   page.SetSelectedSize(kMoreThanAnyDisk);
-  EXPECT_EQ(page.Start(*server_), kNetPageFailed);
+  EXPECT_EQ(page.Start(), kNetPageFailed);
   EXPECT_EQ(busyWhileShown, std::vector<bool>{true});
   EXPECT_FALSE(page.Busy());
 }

@@ -22,13 +22,11 @@ class RunSourcePage : public RunPageTest {
   void SetUp() override {
     UseTexts(L"[RUN]\r\nINIT=Connecting\r\nACCOUNT=Accounts\r\nSCAN=Capturing\r\n"
              L"COPY=Sending\r\nSERVERLOAD=Applying there\r\n");
-    page_->SetView(&view_);
-    page_->SetWizard(wizard_.Handle());
     page_->SetRole(kRoleSending);
     page_->OnInitDialog();
   }
   std::unique_ptr<CRunMigrationSource> MakePage() {
-    return std::make_unique<CRunMigrationSource>(Services());
+    return std::make_unique<CRunMigrationSource>(Services(), &view_, wizard_.Handle());
   }
 
   RecordingTarget wizard_;

@@ -18,11 +18,10 @@ class RunTargetPage : public RunPageTest {
   void SetUp() override {
     UseTexts(L"[RUN]\r\nACCOUNT=Accounts\r\nSCAN=Capturing there\r\n"
              L"FINISHSCAN=Receiving\r\nLOAD=Applying\r\nINITIALIZE=Starting\r\n");
-    page_.SetView(&view_);
     page_.OnInitDialog();
   }
 
-  CRunMigrationTarget page_{Services()};
+  CRunMigrationTarget page_{Services(), &view_};
 };
 
 TEST_F(RunTargetPage, ShowsTheReceivingTextOfEachStage) {

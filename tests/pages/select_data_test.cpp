@@ -48,6 +48,7 @@ class View final : public SelectDataView {
   void ShowAccountButtons(const std::vector<std::wstring>& c) override { captions = c; }
   void ShowPressedAccount(int button) override { pressed = button; }
   void ShowCategories(const std::vector<CategoryBox>& b) override { boxes = b; }
+  void ShowAdvanced(bool) override {}
   void ShowFigures(const FigureTexts& f) override { figures = f; }
 
   SelectPageSetup setup;
@@ -119,9 +120,8 @@ class SelectDataTest : public testing::Test {
   CSelectData& Create(std::int32_t versionCode = kVersion61) {
     facts_.versionCode = versionCode;
     page_ = std::make_unique<CSelectData>(
-        SelectDataServices{language_, messages_, ini_, accounts_, folders_, shell_}, facts_);
-    page_->SetView(&view_);
-    page_->SetWizard(wizard_.Handle());
+        SelectDataServices{language_, messages_, ini_, accounts_, folders_, shell_}, facts_, &view_,
+        wizard_.Handle());
     page_->OnInitDialog();
     EXPECT_TRUE(MessageLoop::RunUntil([&] { return view_.pressed != -2; }, 5000));
     return *page_;

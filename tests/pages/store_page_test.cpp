@@ -43,8 +43,6 @@ class StorePageTest : public testing::Test {
     ini_.Put(language_.IniPath(),
              L"[COMMON]\r\nUNIT1=B\r\nUNIT2=KB\r\nUNIT3=MB\r\nUNIT4=GB\r\n"
              L"[SELECTDATASTORE]\r\nSIZE1=free\r\nSIZE2=short\r\n");
-    page_.SetView(&view_);
-    page_.SetWizard(wizard_.Handle());
   }
 
   // A USB drive `letter` with `name` in the shell and `freeMiB` free.
@@ -69,7 +67,8 @@ class StorePageTest : public testing::Test {
   std::vector<UsbDrive> drives_;
   FakeStoreView view_;
   RecordingTarget wizard_;
-  CSelectDataStore page_{StorePageServices{language_, shell_, looks_, [this] { return drives_; }}};
+  CSelectDataStore page_{StorePageServices{language_, shell_, looks_, [this] { return drives_; }}, &view_,
+                           wizard_.Handle()};
 };
 
 TEST_F(StorePageTest, ListsSixDrivesWithRoomOrShortage) {

@@ -61,9 +61,8 @@ class UsbRun : public testing::Test {
                             [this](const std::wstring& name) { stopped_.push_back(name); },
                             [this] { return now_; },
                             program};
-    auto page = std::make_unique<CRunMigration>(services, OsFacts{kVersion61, 48, kArch64, 1033});
-    page->SetView(&view_);
-    page->SetWizard(wizard_.Handle());
+    auto page = std::make_unique<CRunMigration>(services, OsFacts{kVersion61, 48, kArch64, 1033}, &view_,
+                                                wizard_.Handle());
     page->SetRole(role);
     page->OnInitDialog();
     return page;

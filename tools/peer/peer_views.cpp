@@ -1,6 +1,5 @@
 #include "peer/peer_views.h"
 
-#include "pages/shared/net_page_controls.h"
 
 namespace tvx {
 
@@ -52,14 +51,8 @@ void HeadlessRunView::SetPercent(const std::wstring& text) {
   if (digits) report_.Percent(value);
 }
 
-std::wstring HeadlessResultView::Text(ResultLabel label) const {
-  const auto it = texts_.find(label);
-  return it == texts_.end() ? std::wstring() : it->second;
-}
-
-void HeadlessWaitingView::SetText(int control, const std::wstring& text) {
-  // The last octet completes the address the user would read off the screen.
-  if (control == kCtlOctets[3]) report_.Line(L"showing this PC's address, last part " + text);
+void HeadlessWaitingView::ShowOctets(const OctetTexts& octets) {
+  report_.Line(L"showing this PC's address, last part " + octets[3]);
 }
 
 HeadlessConnectionView::HeadlessConnectionView(PeerReport& report, const std::wstring& address)
@@ -73,16 +66,10 @@ HeadlessConnectionView::HeadlessConnectionView(PeerReport& report, const std::ws
   }
 }
 
-void HeadlessConnectionView::Show(int control, bool shown) {
-  if (control != kCtlOctets[0] || shown == fieldsShown_) return;
-  fieldsShown_ = shown;
-  report_.Line(shown ? L"address fields shown" : L"searching the subnet");
-}
-
-std::wstring HeadlessConnectionView::FieldText(int control) {
-  for (std::size_t i = 0; i < octets_.size(); ++i)
-    if (control == kCtlOctets[i]) return octets_[i];
-  return {};
+void HeadlessConnectionView::ShowManualMode(bool manual) {
+  if (manual == fieldsShown_) return;
+  fieldsShown_ = manual;
+  report_.Line(manual ? L"address fields shown" : L"searching the subnet");
 }
 
 }  // namespace tvx

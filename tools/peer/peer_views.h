@@ -68,7 +68,11 @@ class HeadlessDataView final : public SelectDataView {
  public:
   // `quiet`: the page exists on the receiving PC too, but nobody looks at it.
   HeadlessDataView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
+  void SetUpPage(const SelectPageSetup&) override {}
   void ShowAccountButtons(const std::vector<std::wstring>& captions) override;
+  void ShowPressedAccount(int) override {}
+  void ShowCategories(const std::vector<CategoryBox>&) override {}
+  void ShowAdvanced(bool) override {}
   void ShowFigures(const FigureTexts& figures) override { figures_ = figures; }
   const FigureTexts& Figures() const { return figures_; }
 
@@ -111,26 +115,29 @@ class HeadlessRunView final : public RunView {
 
 class HeadlessResultView final : public ResultPageView {
  public:
-  void SetText(ResultLabel label, const std::wstring& text) override { texts_[label] = text; }
-  void ShowLabel(ResultLabel, bool) override {}
-  void ShowFailureText(ResultLabel, const std::wstring& text) override { failure_ = text; }
-  void ShowInstallButton(bool) override {}
-  void ShowFailurePicture() override {}
+  void ShowFace(const ResultPageFace&) override {}
+  void ShowMethod(const std::wstring&) override {}
+  void ShowFigures(const ResultFigures& figures) override { figures_ = figures; }
+  void ShowSecondDescription(const std::wstring&) override {}
+  void HideInstallOffer() override {}
+  void ShowScanFailure(const std::wstring& text) override { failure_ = text; }
+  void ShowLoadFailure(const std::wstring& text) override { failure_ = text; }
 
-  std::wstring Text(ResultLabel label) const;
+  const ResultFigures& Figures() const { return figures_; }
   const std::wstring& Failure() const { return failure_; }
 
  private:
-  std::map<ResultLabel, std::wstring> texts_;
+  ResultFigures figures_;
   std::wstring failure_;
 };
 
 class HeadlessWaitingView final : public NTConfigView {
  public:
   explicit HeadlessWaitingView(PeerReport& report) : report_(report) {}
-  void SetText(int control, const std::wstring& text) override;
-  void Show(int, bool) override {}
-  void ShowOctetBoxes(bool) override {}
+  void ShowFace(const WaitingPageFace&) override {}
+  void ShowBubbles(const std::wstring&, const std::wstring&) override {}
+  void ShowAddressMode(bool) override {}
+  void ShowOctets(const OctetTexts& octets) override;
   void PlayAnimation() override {}
   void StopAnimation() override {}
   // Nobody chooses another adapter: Cancel.
@@ -144,16 +151,17 @@ class HeadlessConnectionView final : public NTConfigTCPView {
  public:
   // `address`: what the user types into the four fields (may be empty).
   HeadlessConnectionView(PeerReport& report, const std::wstring& address);
-  void SetText(int, const std::wstring&) override {}
-  void Show(int control, bool shown) override;
-  std::wstring FieldText(int control) override;
-  void FocusField(int) override {}
+  void ShowFace(const ConnectionPageFace&) override {}
+  void ShowBubbles(const std::wstring&, const std::wstring&) override {}
+  void ShowManualMode(bool manual) override;
+  OctetTexts TypedOctets() override { return octets_; }
+  void FocusOctet(std::size_t) override {}
   void PlayAnimation() override {}
   void StopAnimation() override {}
 
  private:
   PeerReport& report_;
-  std::array<std::wstring, 4> octets_;
+  OctetTexts octets_;
   bool fieldsShown_ = false;
 };
 

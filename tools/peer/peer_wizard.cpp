@@ -112,6 +112,7 @@ struct PeerWizard::Parts {
   // The controllers, then the network pages that use them.
   CServerControl server;
   CClientControl client;
+  ClientConnector clientConnector{client};
   CNTConfig waiting;
   CNTConfigTCP connection;
 
@@ -128,33 +129,35 @@ PeerWizard::Parts::Parts(const PeerOptions& options_, PeerReport& report_, Sandb
     : options(options_), report(report_), services(services_), facts(facts_), language(language_),
       programFolder(std::move(programFolder_)),
       messages(options_, report_, ini, language_),
-      intro(language_, [this] { flow.OnCopyProgram(); }),
-      migrationType(language_, looks),
+      intro(language_, [this] { flow.OnCopyProgram(); }, &introView),
+      migrationType(language_, looks, &typeView, relay.Handle()),
       data(SelectDataServices{language_, messages, ini, services_.accounts, services_.folders,
                               services_.shellNamespace},
-           facts_),
-      store(StorePageServices{language_, services_.shellNamespace, looks, {}}),
+           facts_, &dataView, relay.Handle()),
+      store(StorePageServices{language_, services_.shellNamespace, looks, {}}, &storeView, relay.Handle()),
       usbRun(UsbRunServices{language_, messages, [this] { return ListUsbDrives(services.shellNamespace); },
                             stopTool, [] { return NowSeconds(); }, programFolder},
-             facts_),
+             facts_, &usbRunView, relay.Handle()),
       accounts(AccountMappingServices{language_, messages, ini, services_.accounts, services_.system,
                                       services_.folders, usbRun},
-               facts_),
-      sendRun(RunPageServices{language_, programFolder, stopTool}),
-      receiveRun(RunPageServices{language_, programFolder, stopTool}),
-      finish(FinishServices{language_, messages, ini, *registry, [this] { flow.OnCopyProgram(); }}, facts_),
-      complete(CompleteServices{language_, ini, services_.shell}, facts_),
-      configuration(ConfigurationServices{language_, services_.shell, services_.environment, internet, [] {}}),
+               facts_, &accountView),
+      sendRun(RunPageServices{language_, programFolder, stopTool}, &sendRunView, relay.Handle()),
+      receiveRun(RunPageServices{language_, programFolder, stopTool}, &receiveRunView),
+      finish(FinishServices{language_, messages, ini, *registry, [this] { flow.OnCopyProgram(); }}, facts_,
+             &finishView),
+      complete(CompleteServices{language_, ini, services_.shell}, facts_, &completeView),
+      configuration(ConfigurationServices{language_, services_.shell, services_.environment, internet, [] {}},
+                    &configurationView),
       server(ServerSetup{relay.Handle(), sendRun.Handle(), facts_, programFolder, registry.get(), L"127.0.0.1"}),
       client(ClientSetup{relay.Handle(), receiveRun.Handle(), facts_, services_.system.UserDefaultUiLanguage(),
                          programFolder, options_.port, &ini, &language_, &messages}),
       waiting(NTConfigSetup{relay.Handle(), facts_, programFolder, options_.port, &language_, &messages,
-                            &waitingView, &services_.adapters}),
+                            &waitingView, &services_.adapters, &server}),
       connection(NTConfigTCPSetup{relay.Handle(), programFolder, options_.port, kProbeWaitMicroseconds / 10,
                                   &language_, &messages, &connectionView, &services_.adapters,
-                                  &services_.probes}),
+                                  &services_.probes, &clientConnector}),
       pageSet(WizardPageObjects{&migrationType, &data, &store, &accounts, &usbRun, &sendRun, &receiveRun,
-                                &finish, &complete, &waiting, &connection, &configuration, &server, &client},
+                                &finish, &complete, &waiting, &connection, &configuration},
               windows, facts_.archCode),
       reportingPages(pageSet, report_, options_.sending),
       links(server, client),
@@ -172,8 +175,8 @@ PeerWizard::PeerWizard(const PeerOptions& options, PeerReport& report, SandboxSe
 PeerWizard::~PeerWizard() {
   // As the pages' windows are destroyed with the wizard.
   Parts& p = *parts_;
-  p.connection.Destroy();
-  p.waiting.Destroy();
+  p.connection.OnDestroy();
+  p.waiting.OnDestroy();
   p.sendRun.OnDestroy();
   p.receiveRun.OnDestroy();
   p.usbRun.OnDestroy();
@@ -181,23 +184,6 @@ PeerWizard::~PeerWizard() {
 
 bool PeerWizard::Run() {
   Parts& p = *parts_;
-  p.intro.SetView(&p.introView);
-  p.migrationType.SetView(&p.typeView);
-  p.migrationType.SetWizard(p.relay.Handle());
-  p.data.SetView(&p.dataView);
-  p.data.SetWizard(p.relay.Handle());
-  p.store.SetView(&p.storeView);
-  p.store.SetWizard(p.relay.Handle());
-  p.accounts.SetView(&p.accountView);
-  p.usbRun.SetView(&p.usbRunView);
-  p.usbRun.SetWizard(p.relay.Handle());
-  p.sendRun.SetView(&p.sendRunView);
-  p.sendRun.SetWizard(p.relay.Handle());
-  p.receiveRun.SetView(&p.receiveRunView);
-  p.finish.SetView(&p.finishView);
-  p.complete.SetView(&p.completeView);
-  p.configuration.SetView(&p.configurationView);
-
   p.intro.OnInitDialog();
   p.migrationType.OnInitDialog();
   p.data.OnInitDialog();
@@ -207,8 +193,8 @@ bool PeerWizard::Run() {
   p.receiveRun.OnInitDialog();
   p.finish.OnInitDialog();
   p.complete.OnInitDialog();
-  p.waiting.Init();
-  p.connection.Init();
+  p.waiting.OnInitDialog();
+  p.connection.OnInitDialog();
   p.configuration.OnInitDialog();
 
   p.view.SetOnEnd([] { MessageLoop::Quit(0); });
@@ -232,9 +218,9 @@ PeerOutcome PeerWizard::Outcome() const {
   }
   if (!result) return outcome;
   outcome.reachedEnd = true;
-  outcome.files = result->Text(ResultLabel::FilesValue);
-  outcome.size = result->Text(ResultLabel::DataValue);
-  outcome.time = result->Text(ResultLabel::TimeValue);
+  outcome.files = result->Figures().files;
+  outcome.size = result->Figures().data;
+  outcome.time = result->Figures().time;
   outcome.failure = result->Failure();
   return outcome;
 }

@@ -44,10 +44,12 @@ class CAccountMapping {
  public:
   // `facts` is the application's: the profile check records the
   // user-interface language in it.
-  CAccountMapping(const AccountMappingServices& services, OsFacts& facts)
-      : services_(services), facts_(facts) {}
+  CAccountMapping(const AccountMappingServices& services, OsFacts& facts, AccountMappingView* view)
+      : services_(services), facts_(facts), view_(view) {}
 
-  void SetView(AccountMappingView* view) { view_ = view; }
+  // The page's wizard is the wizard page set, which catches the ending the
+  // page would send (see WizardPageSet::EnterAccountPageFromUsb); the set is
+  // built after the page, so it hands itself over here.
   void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   void SetMethod(std::int32_t method) { method_ = method; }
 
@@ -73,7 +75,7 @@ class CAccountMapping {
 
   AccountMappingServices services_;
   OsFacts& facts_;
-  AccountMappingView* view_ = nullptr;
+  AccountMappingView* view_;
   TargetHandle wizard_;
   std::int32_t method_ = 0;
   std::vector<st_account> m_arrSourceAccount;

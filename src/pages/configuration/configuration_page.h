@@ -67,9 +67,8 @@ struct ConfigurationServices {
 
 class CConfiguration {
  public:
-  explicit CConfiguration(const ConfigurationServices& services) : services_(services) {}
-
-  void SetView(ConfigurationView* view) { view_ = view; }
+  CConfiguration(const ConfigurationServices& services, ConfigurationView* view)
+      : services_(services), view_(view) {}
 
   // Page entry: texts, positions and the recovery button.
   void OnInitDialog();
@@ -98,7 +97,7 @@ class CConfiguration {
   void Start(const std::wstring& file, const std::wstring& parameters);
 
   ConfigurationServices services_;
-  ConfigurationView* view_ = nullptr;
+  ConfigurationView* view_;
   std::wstring recoveryTool_;
 };
 

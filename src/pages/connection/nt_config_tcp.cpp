@@ -16,31 +16,24 @@ namespace tvx {
 CNTConfigTCP::CNTConfigTCP(NTConfigTCPSetup setup)
     : setup_(std::move(setup)), scanner_(*setup_.adapters, *setup_.network) {}
 
-CNTConfigTCP::~CNTConfigTCP() { Destroy(); }
+CNTConfigTCP::~CNTConfigTCP() { OnDestroy(); }
 
-void CNTConfigTCP::Init() {
-  NTConfigTCPView& view = *setup_.view;
+void CNTConfigTCP::OnInitDialog() {
   const LanguageTable& language = *setup_.language;
-  view.SetText(kCtlReceiveLabel, language.GetText({L"NTCONFIGTCP", L"RECEIVEPC"}));
-  view.SetText(kCtlTitle, language.GetText({L"NTCONFIGTCP", L"TITLE"}));
-  view.SetText(kCtlPageDesc, language.GetText({L"NTCONFIGTCP", L"PAGEDESC"}));
-  view.SetText(kCtlBubble1, language.GetText({L"NTCONFIGTCP", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, language.GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
-  view.SetText(kCtlWaitText, language.GetText({L"NTCONFIGTCP", L"IPSEARCH"}));
-  FillNetPageStatus(view, language);
-  view.SetText(kCtlCancelSearch, language.GetText({L"COMMON", L"CANCEL"}));
-  view.SetText(kCtlRetrySearch, language.GetText({L"COMMON", L"RETRY"}));
+  ConnectionPageFace face;
+  FillNetPageFace(face,
+                  {{L"NTCONFIGTCP", L"RECEIVEPC"}, {L"NTCONFIGTCP", L"TITLE"}, {L"NTCONFIGTCP", L"PAGEDESC"},
+                   {L"NTCONFIGTCP", L"BUBBLE3"}, {L"NTCONFIGTCP", L"BUBBLE4"}, {L"NTCONFIGTCP", L"IPSEARCH"}},
+                  language);
+  face.cancelButton = language.GetText({L"COMMON", L"CANCEL"});
+  face.retryButton = language.GetText({L"COMMON", L"RETRY"});
+  setup_.view->ShowFace(face);
 }
 
-int CNTConfigTCP::Start(CClientControl& controller) {
-  clientConnector_ = std::make_unique<ClientConnector>(controller);
-  return Start(*clientConnector_);
-}
-
-int CNTConfigTCP::Start(PeerConnector& connector) {
+int CNTConfigTCP::Start() {
   DebugOut(L"client: Initialize()");
-  connector_ = &connector;
-  connector.WatchAttempts(Handle());
+  connector_ = setup_.connector;
+  if (connector_ != nullptr) connector_->WatchAttempts(Handle());
   // A search left running when the user went back must end before the
   // scanner is prepared again under it.
   EndSearch();
@@ -56,9 +49,7 @@ int CNTConfigTCP::Start(PeerConnector& connector) {
 }
 
 int CNTConfigTCP::Connect() {
-  OctetTexts typed;
-  for (std::size_t i = 0; i < typed.size(); ++i) typed[i] = setup_.view->FieldText(kCtlOctets[i]);
-  const TypedAddress address = ReadTypedAddress(typed);
+  const TypedAddress address = ReadTypedAddress(setup_.view->TypedOctets());
   if (address.check == OctetCheck::kEmptyField) {
     ShowMessage(*setup_.language, *setup_.messages, L"KEY", {}, kMessageOk);
   } else if (address.check == OctetCheck::kNotAnOctet) {
@@ -96,13 +87,11 @@ void CNTConfigTCP::OnRetry() {
   StartSearch();
 }
 
-void CNTConfigTCP::OnFieldChanged(int control, const std::wstring& text) {
-  for (std::size_t i = 0; i + 1 < std::size(kCtlOctets); ++i) {
-    if (kCtlOctets[i] == control && text.size() == 3) setup_.view->FocusField(kCtlOctets[i + 1]);
-  }
+void CNTConfigTCP::OnOctetChanged(std::size_t octet, const std::wstring& text) {
+  if (text.size() == 3 && octet + 1 < OctetTexts().size()) setup_.view->FocusOctet(octet + 1);
 }
 
-void CNTConfigTCP::Destroy() {
+void CNTConfigTCP::OnDestroy() {
   scanner_.Stop();
   setup_.view->StopAnimation();
   EndSearch();
@@ -166,34 +155,28 @@ void CNTConfigTCP::JoinSearch() {
 }
 
 void CNTConfigTCP::EnterSearchingLook() {
-  NTConfigTCPView& view = *setup_.view;
   manual_ = false;
   setup_.wizard.Post(kMsgWizardNav, 0, 0);
-  ShowOctetFields(false);
-  ShowSearchControls(true);
-  // Manual mode's bubbles speak of typing the address; searching has its own.
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
-  view.PlayAnimation();
+  ShowMode();
+  setup_.view->PlayAnimation();
 }
 
 void CNTConfigTCP::EnterManualMode() {
-  NTConfigTCPView& view = *setup_.view;
   manual_ = true;
-  ShowOctetFields(true);
-  ShowSearchControls(false);
+  ShowMode();
   setup_.wizard.Post(kMsgWizardNav, 1, 1);
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE1"}));
-  view.SetText(kCtlBubble2, setup_.language->GetText({L"NTCONFIGTCP", L"BUBBLE2"}));
 }
 
-void CNTConfigTCP::ShowOctetFields(bool shown) {
-  for (const int octet : kCtlOctets) setup_.view->Show(octet, shown);
-}
-
-void CNTConfigTCP::ShowSearchControls(bool shown) {
-  for (const int control : {kCtlSearchAnimation, kCtlWaitText, kCtlCancelSearch, kCtlRetrySearch}) {
-    setup_.view->Show(control, shown);
+void CNTConfigTCP::ShowMode() {
+  const LanguageTable& language = *setup_.language;
+  setup_.view->ShowManualMode(manual_);
+  // Manual mode's bubbles speak of typing the address; searching has its own.
+  if (manual_) {
+    setup_.view->ShowBubbles(language.GetText({L"NTCONFIGTCP", L"BUBBLE1"}),
+                             language.GetText({L"NTCONFIGTCP", L"BUBBLE2"}));
+  } else {
+    setup_.view->ShowBubbles(language.GetText({L"NTCONFIGTCP", L"BUBBLE3"}),
+                             language.GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
   }
 }
 

@@ -4,6 +4,7 @@
 // user type the sending PC's address and connects to that on Next.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,8 +21,6 @@
 
 namespace tvx {
 
-class CClientControl;
-
 struct NTConfigTCPSetup {
   TargetHandle wizard;
   std::wstring programFolder;  // the log lives there
@@ -35,6 +34,9 @@ struct NTConfigTCPSetup {
   NTConfigTCPView* view = nullptr;
   NetworkAdapters* adapters = nullptr;
   ProbeNetwork* network = nullptr;
+  // Connects to the sending PC found or typed: the receiving controller
+  // behind a ClientConnector.
+  PeerConnector* connector = nullptr;
 };
 
 // Results of Start.
@@ -50,13 +52,13 @@ class CNTConfigTCP final : public MessageTarget {
   ~CNTConfigTCP() override;
 
   // The dialog's fixed texts, once after it is created.
-  void Init();
+  void OnInitDialog();
 
-  // Entry from the wizard: starts a search that connects `controller` to the
-  // first sending PC found. kSearchStarted, or kNoSearchInterface when this
-  // PC has no interface to search from (the page then takes a typed address).
-  int Start(CClientControl& controller);
-  int Start(PeerConnector& connector);
+  // Entry from the wizard: starts a search that connects the connector to
+  // the first sending PC found. kSearchStarted, or kNoSearchInterface when
+  // this PC has no interface to search from (the page then takes a typed
+  // address).
+  int Start();
 
   // Next: connects to the typed address. kConnectUnderWay, or kConnectStay
   // after the page or the controller has said why.
@@ -65,11 +67,11 @@ class CNTConfigTCP final : public MessageTarget {
   // The page's buttons.
   void OnCancel();
   void OnRetry();
-  // An octet field's text changed: a full field hands the focus on.
-  void OnFieldChanged(int control, const std::wstring& text);
+  // Address field `octet` (0 to 3) changed: a full field hands the focus on.
+  void OnOctetChanged(std::size_t octet, const std::wstring& text);
 
   // Before the dialog is destroyed: ends the search and waits for it.
-  void Destroy();
+  void OnDestroy();
 
   // A search thread runs (or has ended and its end is not yet handled).
   bool Searching() const { return searching_; }
@@ -87,13 +89,13 @@ class CNTConfigTCP final : public MessageTarget {
   void JoinSearch();
   void EnterSearchingLook();
   void EnterManualMode();
-  void ShowOctetFields(bool shown);
-  // The searching animation, its text and the cancel and retry buttons.
-  void ShowSearchControls(bool shown);
+  // The controls and bubbles of the mode manual_ names.
+  void ShowMode();
 
   NTConfigTCPSetup setup_;
   LocalIPScan scanner_;
-  std::unique_ptr<ClientConnector> clientConnector_;
+  // The set-up's connector once the page has been started; no connection
+  // is made before.
   PeerConnector* connector_ = nullptr;
 
   // All on the user-interface thread; the search thread shares only the

@@ -1,22 +1,36 @@
-// The window side of the receiving PC's connection page: labels, shown and
-// hidden controls, the four address fields and the searching animation. It
-// decides nothing.
+// The window side of the receiving PC's connection page: its texts, the two
+// modes it switches between, the four address fields and the searching
+// animation. It decides nothing.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "net/octets.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
+
+struct ConnectionPageFace : NetPageFace {
+  std::wstring cancelButton;
+  std::wstring retryButton;
+};
 
 class NTConfigTCPView : public NetPageView {
  public:
   virtual ~NTConfigTCPView() = default;
 
-  // What the user typed into an edit field.
-  virtual std::wstring FieldText(int control) = 0;
-  // Moves the keyboard focus to a field, caret at its start.
-  virtual void FocusField(int control) = 0;
+  // Fills every text once, when the page window is created.
+  virtual void ShowFace(const ConnectionPageFace& face) = 0;
+
+  // Manual mode shows the four address fields; searching mode shows the
+  // searching animation's picture, its text and the cancel and retry
+  // buttons instead.
+  virtual void ShowManualMode(bool manual) = 0;
+  // What the user typed into the four address fields.
+  virtual OctetTexts TypedOctets() = 0;
+  // Moves the keyboard focus to address field `octet` (0 to 3), caret at its start.
+  virtual void FocusOctet(std::size_t octet) = 0;
 
   // Loads the searching animation into its picture and plays it.
   virtual void PlayAnimation() = 0;

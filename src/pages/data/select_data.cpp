@@ -35,9 +35,12 @@ SelectPageSetup PageSetupOf(const LanguageTable& language, std::int32_t versionC
 
 }  // namespace
 
-CSelectData::CSelectData(const SelectDataServices& services, const OsFacts& facts)
+CSelectData::CSelectData(const SelectDataServices& services, const OsFacts& facts, SelectDataView* view,
+                         TargetHandle wizard)
     : services_(services),
       facts_(facts),
+      view_(view),
+      wizard_(wizard),
       tree_(services.shell),
       worker_(SelectionLists{m_arrFolder, m_arrFile, m_arrDrive}, services.lister) {
   tree_.SetOwner(Handle());

@@ -53,11 +53,10 @@ struct SelectDataServices {
 
 class CSelectData final : public MessageTarget {
  public:
-  CSelectData(const SelectDataServices& services, const OsFacts& facts);
+  CSelectData(const SelectDataServices& services, const OsFacts& facts, SelectDataView* view,
+              TargetHandle wizard);
   ~CSelectData() override;
 
-  void SetView(SelectDataView* view) { view_ = view; }
-  void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   // The page's copy of the transfer method.
   void SetMethod(std::int32_t method) { method_ = method; }
   // The tree's view.
@@ -115,7 +114,7 @@ class CSelectData final : public MessageTarget {
 
   SelectDataServices services_;
   OsFacts facts_;
-  SelectDataView* view_ = nullptr;
+  SelectDataView* view_;
   TargetHandle wizard_;
   std::int32_t method_ = 0;
 

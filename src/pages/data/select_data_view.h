@@ -25,14 +25,14 @@ struct SelectPageSetup {
 class SelectDataView {
  public:
   virtual ~SelectDataView() = default;
-  virtual void SetUpPage(const SelectPageSetup& setup) { (void)setup; }
+  virtual void SetUpPage(const SelectPageSetup& setup) = 0;
   // Captions of the account buttons, at most four, top to bottom.
-  virtual void ShowAccountButtons(const std::vector<std::wstring>& captions) { (void)captions; }
+  virtual void ShowAccountButtons(const std::vector<std::wstring>& captions) = 0;
   // The pressed account button, or -1 when the advanced view is on.
-  virtual void ShowPressedAccount(int button) { (void)button; }
-  virtual void ShowCategories(const std::vector<CategoryBox>& boxes) { (void)boxes; }
-  virtual void ShowAdvanced(bool advanced) { (void)advanced; }
-  virtual void ShowFigures(const FigureTexts& figures) { (void)figures; }
+  virtual void ShowPressedAccount(int button) = 0;
+  virtual void ShowCategories(const std::vector<CategoryBox>& boxes) = 0;
+  virtual void ShowAdvanced(bool advanced) = 0;
+  virtual void ShowFigures(const FigureTexts& figures) = 0;
 };
 
 }  // namespace tvx

@@ -24,10 +24,9 @@ class IntroView {
 class CIntro {
  public:
   // `copyProgram` is the wizard's copy-program action.
-  CIntro(const LanguageTable& language, std::function<void()> copyProgram)
-      : language_(language), copyProgram_(std::move(copyProgram)) {}
+  CIntro(const LanguageTable& language, std::function<void()> copyProgram, IntroView* view)
+      : language_(language), copyProgram_(std::move(copyProgram)), view_(view) {}
 
-  void SetView(IntroView* view) { view_ = view; }
   void OnInitDialog();
   // The copy-program button or the link was clicked.
   void OnCopyProgram();
@@ -35,7 +34,7 @@ class CIntro {
  private:
   const LanguageTable& language_;
   std::function<void()> copyProgram_;
-  IntroView* view_ = nullptr;
+  IntroView* view_;
 };
 
 }  // namespace tvx

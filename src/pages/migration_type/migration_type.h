@@ -42,11 +42,9 @@ bool UsesCompactOptionCaptions(std::uint16_t languageId);
 
 class CSelectMigrationType {
  public:
-  CSelectMigrationType(const LanguageTable& language, RememberedLooks& looks)
-      : language_(language), looks_(looks) {}
-
-  void SetView(MigrationTypeView* view) { view_ = view; }
-  void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
+  CSelectMigrationType(const LanguageTable& language, RememberedLooks& looks, MigrationTypeView* view,
+                       TargetHandle wizard)
+      : language_(language), looks_(looks), view_(view), wizard_(wizard) {}
 
   // Fills the page's texts when the wizard creates it.
   void OnInitDialog();
@@ -64,7 +62,7 @@ class CSelectMigrationType {
  private:
   const LanguageTable& language_;
   RememberedLooks& looks_;
-  MigrationTypeView* view_ = nullptr;
+  MigrationTypeView* view_;
   TargetHandle wizard_;
 };
 

@@ -18,15 +18,13 @@ namespace tvx {
 
 class NetworkRunPage : public MessageTarget {
  public:
-  void SetView(RunView* view) { view_ = view; }
-
   // The wizard starts the strip when it shows the page and stops it when it
   // leaves.
   void StartAnimation();
   void StopAnimation();
 
  protected:
-  explicit NetworkRunPage(RunPageServices services) : services_(std::move(services)) {}
+  NetworkRunPage(RunPageServices services, RunView* view) : services_(std::move(services)), view_(view) {}
 
   // Fills the page's controls with the face of this kind of page.
   void ShowFace(RunPageKind kind);
@@ -41,7 +39,7 @@ class NetworkRunPage : public MessageTarget {
   virtual void OnRunMessage(unsigned msg, WParam w, LParam l) = 0;
 
   RunPageServices services_;
-  RunView* view_ = nullptr;
+  RunView* view_;
 
  private:
   bool destroyed_ = false;

@@ -16,10 +16,10 @@ namespace tvx {
 
 class CRunMigrationSource final : public NetworkRunPage {
  public:
-  explicit CRunMigrationSource(RunPageServices services) : NetworkRunPage(std::move(services)) {}
+  CRunMigrationSource(RunPageServices services, RunView* view, TargetHandle wizard)
+      : NetworkRunPage(std::move(services), view), wizard_(wizard) {}
   ~CRunMigrationSource() override;
 
-  void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   // The page's copy of the role (11 when this PC sends).
   void SetRole(std::int32_t role) { role_ = role; }
 

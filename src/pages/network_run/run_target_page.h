@@ -14,7 +14,7 @@ namespace tvx {
 
 class CRunMigrationTarget final : public NetworkRunPage {
  public:
-  explicit CRunMigrationTarget(RunPageServices services) : NetworkRunPage(std::move(services)) {}
+  CRunMigrationTarget(RunPageServices services, RunView* view) : NetworkRunPage(std::move(services), view) {}
   ~CRunMigrationTarget() override;
 
   // Fills the page's controls, when its window is created.

@@ -18,11 +18,12 @@ std::wstring CreateTaskParameters(const std::wstring& definitionPath) {
 void CComplete::OnInitDialog() {
   if (!view_) return;
   const LanguageTable& language = services_.language;
-  SetCommonResultTexts(*view_, language);
-  view_->SetText(ResultLabel::PageDescription, language.GetText({L"COMPLETE", L"PAGEDESC"}));
-  view_->SetText(ResultLabel::PcCaption, language.GetText({L"COMMON", L"RECEIVEPC"}));
-  view_->SetText(ResultLabel::Desc1, language.GetText({L"COMPLETE", L"DESC1"}));
-  view_->SetText(ResultLabel::Desc4, language.GetText({L"FINISH", L"DESC4"}));
+  ResultPageFace face = CommonResultFace(language);
+  face.description = language.GetText({L"COMPLETE", L"PAGEDESC"});
+  face.pcCaption = language.GetText({L"COMMON", L"RECEIVEPC"});
+  face.desc1 = language.GetText({L"COMPLETE", L"DESC1"});
+  face.desc4 = language.GetText({L"FINISH", L"DESC4"});
+  view_->ShowFace(face);
 }
 
 void CComplete::EnterPage(const std::wstring& elapsedText) {
@@ -30,7 +31,7 @@ void CComplete::EnterPage(const std::wstring& elapsedText) {
   RegisterFollowUpTask();
 
   if (choice_.method == kMethodNetwork && view_) {
-    view_->SetText(ResultLabel::MethodValue, language.GetText({L"COMMON", L"TNETWORK"}));
+    view_->ShowMethod(language.GetText({L"COMMON", L"TNETWORK"}));
   }
   if (LoadResult() != 0) ShowLoadFailed();
 
@@ -38,9 +39,7 @@ void CComplete::EnterPage(const std::wstring& elapsedText) {
   std::int64_t megabytes = 0;
   LoadSizeMB(megabytes);
   if (!view_) return;
-  view_->SetText(ResultLabel::FilesValue, FormatFileCount(files, language));
-  view_->SetText(ResultLabel::DataValue, FormatMegabytes(megabytes, language));
-  view_->SetText(ResultLabel::TimeValue, elapsedText);
+  view_->ShowFigures(MakeResultFigures(files, megabytes, elapsedText, language));
 }
 
 void CComplete::RegisterFollowUpTask() {
@@ -53,9 +52,7 @@ void CComplete::RegisterFollowUpTask() {
 void CComplete::ShowLoadFailed() {
   m_bLoadFailed = 1;
   if (!view_) return;
-  view_->ShowFailureText(ResultLabel::Desc1, services_.language.MessageText(L"LOADFAIL"));
-  view_->ShowLabel(ResultLabel::Desc4, false);
-  view_->ShowFailurePicture();
+  view_->ShowLoadFailure(services_.language.MessageText(L"LOADFAIL"));
 }
 
 }  // namespace tvx

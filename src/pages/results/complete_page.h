@@ -35,10 +35,9 @@ struct CompleteServices {
 
 class CComplete {
  public:
-  CComplete(const CompleteServices& services, const OsFacts& facts)
-      : services_(services), facts_(facts) {}
+  CComplete(const CompleteServices& services, const OsFacts& facts, ResultPageView* view)
+      : services_(services), facts_(facts), view_(view) {}
 
-  void SetView(ResultPageView* view) { view_ = view; }
   // The page's copy of the user's choice.
   void SetChoice(const WizardChoice& choice) { choice_ = choice; }
 
@@ -56,7 +55,7 @@ class CComplete {
 
   CompleteServices services_;
   OsFacts facts_;
-  ResultPageView* view_ = nullptr;
+  ResultPageView* view_;
   WizardChoice choice_;
   std::int32_t m_bLoadFailed = 0;
 };

@@ -13,14 +13,15 @@ namespace tvx {
 void CFinish::OnInitDialog() {
   if (!view_) return;
   const LanguageTable& language = services_.language;
-  SetCommonResultTexts(*view_, language);
-  view_->SetText(ResultLabel::PageDescription, language.GetText({L"FINISH", L"PAGEDESC"}));
-  view_->SetText(ResultLabel::PcCaption, language.GetText({L"COMMON", L"SENDPC"}));
-  view_->SetText(ResultLabel::Desc1, language.GetText({L"FINISH", L"DESC1"}));
-  view_->SetText(ResultLabel::Desc2, language.GetText({L"FINISH", L"DESC21"}));
-  view_->SetText(ResultLabel::Desc3, language.GetText({L"FINISH", L"DESC3"}));
-  view_->SetText(ResultLabel::Desc4, language.GetText({L"FINISH", L"DESC4"}));
-  view_->SetText(ResultLabel::InstallLink, language.GetText({L"INTRO", L"INSTALLLINK"}));
+  ResultPageFace face = CommonResultFace(language);
+  face.description = language.GetText({L"FINISH", L"PAGEDESC"});
+  face.pcCaption = language.GetText({L"COMMON", L"SENDPC"});
+  face.desc1 = language.GetText({L"FINISH", L"DESC1"});
+  face.desc2 = language.GetText({L"FINISH", L"DESC21"});
+  face.desc3 = language.GetText({L"FINISH", L"DESC3"});
+  face.desc4 = language.GetText({L"FINISH", L"DESC4"});
+  face.installLink = language.GetText({L"INTRO", L"INSTALLLINK"});
+  view_->ShowFace(face);
 }
 
 void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elapsedText) {
@@ -34,24 +35,18 @@ void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elaps
 
   std::int64_t megabytes = 0;
   ScanSizeMB(megabytes);
-  if (view_) {
-    view_->SetText(ResultLabel::FilesValue, FormatFileCount(files, language));
-    view_->SetText(ResultLabel::DataValue, FormatMegabytes(megabytes, language));
-    view_->SetText(ResultLabel::TimeValue, elapsedText);
-  }
+  if (view_) view_->ShowFigures(MakeResultFigures(files, megabytes, elapsedText, language));
 
   if (ScanResult() != 0) ShowScanFailed();
 
   if (choice_.method == kMethodNetwork) {
     if (view_) {
-      view_->SetText(ResultLabel::MethodValue, language.GetText({L"COMMON", L"TNETWORK"}));
-      view_->ShowLabel(ResultLabel::Desc3, false);
-      view_->ShowLabel(ResultLabel::InstallLink, false);
-      view_->ShowInstallButton(false);
+      view_->ShowMethod(language.GetText({L"COMMON", L"TNETWORK"}));
+      view_->HideInstallOffer();
     }
   } else if (choice_.method == kMethodUsb) {
     if (!m_bScanFailed) {
-      if (view_) view_->SetText(ResultLabel::Desc2, language.GetText({L"FINISH", L"DESC22"}));
+      if (view_) view_->ShowSecondDescription(language.GetText({L"FINISH", L"DESC22"}));
       PutControlFilesOnDrive(usbFolder);
     }
   }
@@ -60,10 +55,7 @@ void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elaps
 void CFinish::ShowScanFailed() {
   m_bScanFailed = 1;
   if (!view_) return;
-  view_->ShowFailureText(ResultLabel::Desc2, services_.language.MessageText(L"SCANFAIL"));
-  view_->ShowLabel(ResultLabel::Desc1, false);
-  view_->ShowLabel(ResultLabel::Desc3, false);
-  view_->ShowLabel(ResultLabel::Desc4, false);
+  view_->ShowScanFailure(services_.language.MessageText(L"SCANFAIL"));
 }
 
 void CFinish::PutControlFilesOnDrive(const std::wstring& usbFolder) {

@@ -29,10 +29,9 @@ struct FinishServices {
 
 class CFinish {
  public:
-  CFinish(const FinishServices& services, const OsFacts& facts)
-      : services_(services), facts_(facts) {}
+  CFinish(const FinishServices& services, const OsFacts& facts, ResultPageView* view)
+      : services_(services), facts_(facts), view_(view) {}
 
-  void SetView(ResultPageView* view) { view_ = view; }
   // The page's copy of the user's choice.
   void SetChoice(const WizardChoice& choice) { choice_ = choice; }
 
@@ -54,7 +53,7 @@ class CFinish {
 
   FinishServices services_;
   OsFacts facts_;
-  ResultPageView* view_ = nullptr;
+  ResultPageView* view_;
   WizardChoice choice_;
   std::int32_t m_bScanFailed = 0;
 };

@@ -16,16 +16,23 @@ std::wstring FormatMegabytes(std::int64_t megabytes, const LanguageTable& langua
   return FormatByteSize(mib * kBytesPerMiB, language);
 }
 
-void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language) {
-  view.SetText(ResultLabel::ResultCaption, language.GetText({L"COMPLETE", L"TITLE_CONNECTION_RESULT"}));
-  view.SetText(ResultLabel::MethodCaption, language.GetText({L"COMPLETE", L"TITLE_TRANS_METHOD"}));
-  view.SetText(ResultLabel::MethodValue, language.GetText({L"COMMON", L"TUSB"}));
-  view.SetText(ResultLabel::StateCaption, language.GetText({L"COMPLETE", L"TITLE_STATE"}));
-  view.SetText(ResultLabel::StateValue, language.GetText({L"COMMON", L"COMPLETE"}));
-  view.SetText(ResultLabel::LargeTitle, language.GetText({L"COMMON", L"COMPLETE"}));
-  view.SetText(ResultLabel::FilesCaption, language.GetText({L"FINISH", L"TITLE1"}));
-  view.SetText(ResultLabel::DataCaption, language.GetText({L"FINISH", L"TITLE2"}));
-  view.SetText(ResultLabel::TimeCaption, language.GetText({L"FINISH", L"TITLE3"}));
+ResultPageFace CommonResultFace(const LanguageTable& language) {
+  ResultPageFace face;
+  face.resultCaption = language.GetText({L"COMPLETE", L"TITLE_CONNECTION_RESULT"});
+  face.methodCaption = language.GetText({L"COMPLETE", L"TITLE_TRANS_METHOD"});
+  face.method = language.GetText({L"COMMON", L"TUSB"});
+  face.stateCaption = language.GetText({L"COMPLETE", L"TITLE_STATE"});
+  face.state = language.GetText({L"COMMON", L"COMPLETE"});
+  face.largeTitle = language.GetText({L"COMMON", L"COMPLETE"});
+  face.filesCaption = language.GetText({L"FINISH", L"TITLE1"});
+  face.dataCaption = language.GetText({L"FINISH", L"TITLE2"});
+  face.timeCaption = language.GetText({L"FINISH", L"TITLE3"});
+  return face;
+}
+
+ResultFigures MakeResultFigures(std::int32_t files, std::int64_t megabytes, const std::wstring& elapsedText,
+                                const LanguageTable& language) {
+  return {FormatFileCount(files, language), FormatMegabytes(megabytes, language), elapsedText};
 }
 
 bool UsesWideResultRows(std::uint16_t languageId) {

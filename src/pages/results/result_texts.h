@@ -16,8 +16,12 @@ std::wstring FormatFileCount(std::int32_t count, const LanguageTable& language);
 // The tool's MiB figure as bytes, formatted; a negative figure counts 0.
 std::wstring FormatMegabytes(std::int64_t megabytes, const LanguageTable& language);
 
-// The labels both pages fill alike at creation: result, method (USB until
+// The texts both pages fill alike at creation: result, method (USB until
 // the page learns otherwise), state, title and the three row captions.
-void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language);
+ResultPageFace CommonResultFace(const LanguageTable& language);
+
+// The three row values: the file count, the data and the elapsed time.
+ResultFigures MakeResultFigures(std::int32_t files, std::int64_t megabytes, const std::wstring& elapsedText,
+                                const LanguageTable& language);
 
 }  // namespace tvx

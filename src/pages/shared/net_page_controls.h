@@ -1,5 +1,6 @@
-// Control ids of the two network pages' dialogs (templates 114 and 113) and
-// the message the receiving page's search thread reports its end with.
+// Control ids of the two network pages' dialogs (templates 114 and 113), for
+// their window views, which map the views' operations onto them; and the
+// message the receiving page's search thread reports its end with.
 #pragma once
 
 #include "base/message_loop.h"

@@ -8,7 +8,8 @@
 
 namespace tvx {
 
-CSelectDataStore::CSelectDataStore(const StorePageServices& services) : services_(services) {
+CSelectDataStore::CSelectDataStore(const StorePageServices& services, StorePageView* view, TargetHandle wizard)
+    : services_(services), view_(view), wizard_(wizard) {
   if (!services_.listDrives) {
     ShellNamespace& shell = services_.shell;
     services_.listDrives = [&shell] { return ListUsbDrives(shell); };

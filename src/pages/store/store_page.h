@@ -61,11 +61,9 @@ struct StorePageServices {
 
 class CSelectDataStore final : public MessageTarget {
  public:
-  explicit CSelectDataStore(const StorePageServices& services);
+  CSelectDataStore(const StorePageServices& services, StorePageView* view, TargetHandle wizard);
   ~CSelectDataStore() override;
 
-  void SetView(StorePageView* view) { view_ = view; }
-  void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
 
   void OnInitDialog();
   // The space the store needs; set by the wizard before Refresh.
@@ -100,7 +98,7 @@ class CSelectDataStore final : public MessageTarget {
   bool AnyLatched() const;
 
   StorePageServices services_;
-  StorePageView* view_ = nullptr;
+  StorePageView* view_;
   TargetHandle wizard_;
 
   std::vector<std::wstring> driveNames_;

@@ -27,8 +27,8 @@ UsbRunServices SystemUsbRunServices(const LanguageTable& language, MessageView& 
                         ProgramFolder()};
 }
 
-CRunMigration::CRunMigration(UsbRunServices services, const OsFacts& facts)
-    : services_(std::move(services)), facts_(facts),
+CRunMigration::CRunMigration(UsbRunServices services, const OsFacts& facts, RunView* view, TargetHandle wizard)
+    : services_(std::move(services)), facts_(facts), view_(view), wizard_(wizard),
       percent_(services_.language.GetText({L"RUN", L"INITIALIZE"})) {}
 
 CRunMigration::~CRunMigration() { OnDestroy(); }

@@ -49,11 +49,9 @@ UsbRunServices SystemUsbRunServices(const LanguageTable& language, MessageView& 
 
 class CRunMigration final : public MessageTarget, public UsbStoreAccess {
  public:
-  CRunMigration(UsbRunServices services, const OsFacts& facts);
+  CRunMigration(UsbRunServices services, const OsFacts& facts, RunView* view, TargetHandle wizard);
   ~CRunMigration() override;
 
-  void SetView(RunView* view) { view_ = view; }
-  void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
   // The page's copy of the role (11 sending, 12 receiving).
   void SetRole(std::int32_t role) { role_ = role; }
 
@@ -98,7 +96,7 @@ class CRunMigration final : public MessageTarget, public UsbStoreAccess {
 
   UsbRunServices services_;
   OsFacts facts_;
-  RunView* view_ = nullptr;
+  RunView* view_;
   TargetHandle wizard_;
   std::int32_t role_ = 0;
 

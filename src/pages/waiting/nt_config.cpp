@@ -10,7 +10,6 @@
 #include "net/ip_list_model.h"
 #include "net/send_disk_check.h"
 #include "net/server_control.h"
-#include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
@@ -32,23 +31,21 @@ class FlagScope {
 
 CNTConfig::CNTConfig(NTConfigSetup setup) : setup_(std::move(setup)) {}
 
-CNTConfig::~CNTConfig() { Destroy(); }
+CNTConfig::~CNTConfig() { OnDestroy(); }
 
-void CNTConfig::Init() {
-  NTConfigView& view = *setup_.view;
+void CNTConfig::OnInitDialog() {
   const LanguageTable& language = *setup_.language;
-  view.SetText(kCtlSendLabel, language.GetText({L"NTCONFIG", L"SENDPC"}));
-  view.SetText(kCtlTitle, language.GetText({L"NTCONFIG", L"TITLE"}));
-  view.SetText(kCtlPageDesc, language.GetText({L"NTCONFIG", L"PAGEDESC"}));
-  view.SetText(kCtlBubble1, language.GetText({L"NTCONFIG", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, language.GetText({L"NTCONFIG", L"BUBBLE2"}));
-  view.SetText(kCtlBubble3, language.GetText({L"NTCONFIG", L"BUBBLE4"}));
-  view.SetText(kCtlWaitText, language.GetText({L"NTCONFIG", L"WAITDESC"}));
-  FillNetPageStatus(view, language);
-  view.SetText(kCtlAddressButton, language.GetText({L"NTCONFIG", L"CONNMANUAL"}));
+  WaitingPageFace face;
+  FillNetPageFace(face,
+                  {{L"NTCONFIG", L"SENDPC"}, {L"NTCONFIG", L"TITLE"}, {L"NTCONFIG", L"PAGEDESC"},
+                   {L"NTCONFIG", L"BUBBLE3"}, {L"NTCONFIG", L"BUBBLE2"}, {L"NTCONFIG", L"WAITDESC"}},
+                  language);
+  face.bubble3 = language.GetText({L"NTCONFIG", L"BUBBLE4"});
+  face.addressButton = language.GetText({L"NTCONFIG", L"CONNMANUAL"});
+  setup_.view->ShowFace(face);
 }
 
-int CNTConfig::Start(CServerControl& controller) {
+int CNTConfig::Start() {
   const FlagScope busy(busy_);
   EnterWaitingMode();
   RemoveFile(JoinPath(setup_.programFolder, kLogFileName));
@@ -59,7 +56,7 @@ int CNTConfig::Start(CServerControl& controller) {
     ShowMessage(*setup_.language, *setup_.messages, L"DISKFAIL", L"DISKFAILDESC", kMessageOk);
     return kNetPageFailed;
   }
-  if (!initialised_ && FindAddressAndListen(controller) != kNetPageReady) return kNetPageFailed;
+  if (!initialised_ && FindAddressAndListen() != kNetPageReady) return kNetPageFailed;
 
   DebugOut(L"server: Initialize()");
   // Only a page that really waits takes the wizard's buttons: after a failed
@@ -69,12 +66,12 @@ int CNTConfig::Start(CServerControl& controller) {
   return kNetPageReady;
 }
 
-int CNTConfig::FindAddressAndListen(CServerControl& controller) {
+int CNTConfig::FindAddressAndListen() {
   std::wstring address;
   if (FirstSendingAddress(*setup_.adapters, setup_.facts.versionCode, address) != 0) {
     return Fail({L"NTCONFIG", L"FINDFAIL"});
   }
-  if (controller.StartListening(setup_.port) != 0) return Fail({L"NTCONFIG", L"FINDFAIL"});
+  if (setup_.server->StartListening(setup_.port) != 0) return Fail({L"NTCONFIG", L"FINDFAIL"});
   if (address.empty()) return Fail({L"NTCONFIG", L"CONNFAIL"});
   ShowOctets(SplitOctets(address));
   initialised_ = true;
@@ -90,13 +87,7 @@ int CNTConfig::Fail(LanguageKey title) {
 
 void CNTConfig::OnAddressButton() {
   StopAnimation();
-  NTConfigView& view = *setup_.view;
-  ShowAddressControls(true);
-  view.Show(kCtlWaitAnimation, false);
-  view.Show(kCtlAddressButton, false);
-  view.Show(kCtlWaitText, false);
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIG", L"BUBBLE1"}));
-  view.Show(kCtlBubble2, true);
+  ShowMode(true);
 }
 
 void CNTConfig::OnAdapterButton() {
@@ -107,27 +98,20 @@ void CNTConfig::OnAdapterButton() {
 
 void CNTConfig::StopAnimation() { setup_.view->StopAnimation(); }
 
-void CNTConfig::EnterWaitingMode() {
-  NTConfigView& view = *setup_.view;
-  ShowAddressControls(false);
-  view.Show(kCtlBubble2, true);
-  view.Show(kCtlWaitAnimation, true);
-  view.Show(kCtlAddressButton, true);
-  view.Show(kCtlWaitText, true);
-  // The address mode's bubble speaks of the address, which is hidden again.
-  view.SetText(kCtlBubble1, setup_.language->GetText({L"NTCONFIG", L"BUBBLE3"}));
-}
+void CNTConfig::EnterWaitingMode() { ShowMode(false); }
 
-void CNTConfig::ShowAddressControls(bool shown) {
-  NTConfigView& view = *setup_.view;
-  for (const int octet : kCtlOctets) view.Show(octet, shown);
-  view.ShowOctetBoxes(shown);
-  view.Show(kCtlAdapterButton, shown);
+void CNTConfig::ShowMode(bool address) {
+  const LanguageTable& language = *setup_.language;
+  setup_.view->ShowAddressMode(address);
+  // Each mode's first bubble speaks of what that mode shows.
+  setup_.view->ShowBubbles(address ? language.GetText({L"NTCONFIG", L"BUBBLE1"})
+                                   : language.GetText({L"NTCONFIG", L"BUBBLE3"}),
+                           language.GetText({L"NTCONFIG", L"BUBBLE2"}));
 }
 
 void CNTConfig::ShowOctets(const OctetTexts& octets) {
   octets_ = octets;
-  for (std::size_t i = 0; i < octets_.size(); ++i) setup_.view->SetText(kCtlOctets[i], octets_[i]);
+  setup_.view->ShowOctets(octets_);
 }
 
 }  // namespace tvx

@@ -31,6 +31,7 @@ struct NTConfigSetup {
   MessageView* messages = nullptr;
   NTConfigView* view = nullptr;
   NetworkAdapters* adapters = nullptr;
+  CServerControl* server = nullptr;  // the sending controller the page starts listening
 };
 
 // Results of Start.
@@ -45,7 +46,7 @@ class CNTConfig {
   CNTConfig& operator=(const CNTConfig&) = delete;
 
   // The dialog's fixed texts, once after it is created.
-  void Init();
+  void OnInitDialog();
 
   // Set by the wizard before Start: the bytes the user selected.
   void SetSelectedSize(std::uint64_t bytes) { selectedSize_ = bytes; }
@@ -57,10 +58,10 @@ class CNTConfig {
   bool Busy() const { return busy_; }
 
   // Enters waiting mode and checks the disk; the first successful start also
-  // finds this PC's address and starts `controller` listening, later ones
+  // finds this PC's address and starts the controller listening, later ones
   // leave both as they are. kNetPageReady, or kNetPageFailed after the page
   // has shown why.
-  int Start(CServerControl& controller);
+  int Start();
 
   // The address button: stop waiting and show the address.
   void OnAddressButton();
@@ -69,16 +70,17 @@ class CNTConfig {
 
   void StopAnimation();
   // Before the dialog is destroyed.
-  void Destroy() { StopAnimation(); }
+  void OnDestroy() { StopAnimation(); }
 
   bool Initialised() const { return initialised_; }
   const OctetTexts& Octets() const { return octets_; }
 
  private:
   void EnterWaitingMode();
-  void ShowAddressControls(bool shown);
+  // Address mode (true) or waiting mode, with the bubbles that go with it.
+  void ShowMode(bool address);
   void ShowOctets(const OctetTexts& octets);
-  int FindAddressAndListen(CServerControl& controller);
+  int FindAddressAndListen();
   int Fail(LanguageKey title);
 
   NTConfigSetup setup_;

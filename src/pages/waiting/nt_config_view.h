@@ -1,21 +1,35 @@
-// The window side of the sending PC's waiting page: labels, shown and hidden
-// controls, the animation and the adapter dialog. It decides nothing.
+// The window side of the sending PC's waiting page: its texts, the two modes
+// it switches between, the address, the animation and the adapter dialog. It
+// decides nothing.
 #pragma once
 
 #include <string>
 
+#include "net/octets.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
 
 class IPListModel;
 
+struct WaitingPageFace : NetPageFace {
+  std::wstring bubble3;
+  std::wstring addressButton;
+};
+
 class NTConfigView : public NetPageView {
  public:
   virtual ~NTConfigView() = default;
 
-  // The four box images behind the octet labels.
-  virtual void ShowOctetBoxes(bool shown) = 0;
+  // Fills every text once, when the page window is created.
+  virtual void ShowFace(const WaitingPageFace& face) = 0;
+
+  // Address mode shows the four octet labels with their box images and the
+  // adapter button; waiting mode shows the waiting animation's picture, its
+  // text and the address button instead.
+  virtual void ShowAddressMode(bool address) = 0;
+  // This PC's address in the four octet labels.
+  virtual void ShowOctets(const OctetTexts& octets) = 0;
 
   // Loads the waiting animation into its picture and plays it; the window may
   // load it on a short thread of its own.
