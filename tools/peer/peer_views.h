@@ -9,10 +9,8 @@
 #include <string>
 
 #include "pages/accounts/account_mapping.h"
-#include "pages/configuration/configuration_page.h"
 #include "pages/connection/nt_config_tcp_view.h"
 #include "pages/data/select_data_view.h"
-#include "pages/intro/intro.h"
 #include "pages/migration_type/migration_type.h"
 #include "pages/results/result_view.h"
 #include "pages/shared/run_view.h"
@@ -39,11 +37,6 @@ class HeadlessOptions : public Base {
   static bool Valid(int option) { return option >= 0 && option < kCount; }
   std::array<int, kCount> looks_{};
   std::array<bool, kCount> enabled_{};
-};
-
-class HeadlessIntroView final : public IntroView {
- public:
-  void SetUpPage(const IntroTexts&) override {}
 };
 
 class HeadlessMigrationTypeView final : public HeadlessOptions<MigrationTypeView, 4> {
@@ -155,13 +148,6 @@ class HeadlessConnectionView final : public NTConfigTCPView {
   PeerReport& report_;
   std::array<std::wstring, 4> octets_;
   bool fieldsShown_ = false;
-};
-
-class HeadlessConfigurationView final : public ConfigurationView {
- public:
-  void SetUpPage(const ConfigurationTexts&) override {}
-  void SetNetworkState(const std::wstring&) override {}
-  void ShowRecoveryButton(bool) override {}
 };
 
 }  // namespace tvx
