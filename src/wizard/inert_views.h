@@ -1,7 +1,8 @@
 // Page views that show nothing and answer as an untouched page would: no
 // option latched, no field typed into, every page willing to be left, every
 // dialog cancelled. A window side hands these to the assembly for the pages
-// it has no window for yet; each page window replaces its inert view.
+// it has no window for yet; each page window replaces its inert view. The
+// headless peer's views build on some of them, overriding what they print.
 #pragma once
 
 #include <string>
@@ -58,7 +59,7 @@ class InertAccountView final : public AccountMappingView {
   void ShowRows(const MappingRows&) override {}
 };
 
-class InertRunView final : public RunView {
+class InertRunView : public RunView {
  public:
   void ShowFace(const RunPageFace&) override {}
   void SetTitle(const std::wstring&) override {}
@@ -72,7 +73,7 @@ class InertRunView final : public RunView {
   void StopAnimation() override {}
 };
 
-class InertResultView final : public ResultPageView {
+class InertResultView : public ResultPageView {
  public:
   void SetText(ResultLabel, const std::wstring&) override {}
   void ShowLabel(ResultLabel, bool) override {}
@@ -81,7 +82,7 @@ class InertResultView final : public ResultPageView {
   void ShowFailurePicture() override {}
 };
 
-class InertWaitingView final : public NTConfigView {
+class InertWaitingView : public NTConfigView {
  public:
   void SetText(int, const std::wstring&) override {}
   void Show(int, bool) override {}
@@ -92,7 +93,7 @@ class InertWaitingView final : public NTConfigView {
   int RunAdapterList(IPListModel&) override { return 2; }
 };
 
-class InertConnectionView final : public NTConfigTCPView {
+class InertConnectionView : public NTConfigTCPView {
  public:
   void SetText(int, const std::wstring&) override {}
   void Show(int, bool) override {}

@@ -17,6 +17,7 @@
 #include "pages/store/store_page.h"
 #include "pages/waiting/nt_config_view.h"
 #include "peer/peer_report.h"
+#include "wizard/inert_views.h"
 
 namespace tvx {
 
@@ -81,20 +82,12 @@ class HeadlessAccountView final : public AccountMappingView {
   std::wstring last_;
 };
 
-class HeadlessRunView final : public RunView {
+class HeadlessRunView final : public InertRunView {
  public:
   // `quiet`: the run page of the other role, which this PC never shows.
   HeadlessRunView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
-  void ShowFace(const RunPageFace&) override {}
-  void SetTitle(const std::wstring&) override {}
   void SetStageLine(const std::wstring& text) override;
   void SetPercent(const std::wstring& text) override;
-  void SetTimeLeft(const std::wstring&) override {}
-  void ShowPercent(bool) override {}
-  void ShowTime(bool) override {}
-  void RepaintProgress() override {}
-  void StartAnimation() override {}
-  void StopAnimation() override {}
 
  private:
   PeerReport& report_;
@@ -102,13 +95,10 @@ class HeadlessRunView final : public RunView {
   std::wstring stage_;
 };
 
-class HeadlessResultView final : public ResultPageView {
+class HeadlessResultView final : public InertResultView {
  public:
   void SetText(ResultLabel label, const std::wstring& text) override { texts_[label] = text; }
-  void ShowLabel(ResultLabel, bool) override {}
   void ShowFailureText(ResultLabel, const std::wstring& text) override { failure_ = text; }
-  void ShowInstallButton(bool) override {}
-  void ShowFailurePicture() override {}
 
   std::wstring Text(ResultLabel label) const;
   const std::wstring& Failure() const { return failure_; }
@@ -118,31 +108,22 @@ class HeadlessResultView final : public ResultPageView {
   std::wstring failure_;
 };
 
-class HeadlessWaitingView final : public NTConfigView {
+// Nobody chooses another adapter: the adapter list is cancelled.
+class HeadlessWaitingView final : public InertWaitingView {
  public:
   explicit HeadlessWaitingView(PeerReport& report) : report_(report) {}
   void SetText(int control, const std::wstring& text) override;
-  void Show(int, bool) override {}
-  void ShowOctetBoxes(bool) override {}
-  void PlayAnimation() override {}
-  void StopAnimation() override {}
-  // Nobody chooses another adapter: Cancel.
-  int RunAdapterList(IPListModel&) override { return 2; }
 
  private:
   PeerReport& report_;
 };
 
-class HeadlessConnectionView final : public NTConfigTCPView {
+class HeadlessConnectionView final : public InertConnectionView {
  public:
   // `address`: what the user types into the four fields (may be empty).
   HeadlessConnectionView(PeerReport& report, const std::wstring& address);
-  void SetText(int, const std::wstring&) override {}
   void Show(int control, bool shown) override;
   std::wstring FieldText(int control) override;
-  void FocusField(int) override {}
-  void PlayAnimation() override {}
-  void StopAnimation() override {}
 
  private:
   PeerReport& report_;
