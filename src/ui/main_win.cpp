@@ -7,10 +7,11 @@
 #include "ui/startup_host_win.h"
 #include "wizard/startup.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  tvx::WindowsStartupHost host(instance, showCommand);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
   const auto system = tvx::MakeSystemInfo();
   const auto ini = tvx::MakeIniFile();
+  tvx::WindowsStartupHost host(instance, showCommand, commandLine ? commandLine : L"", *system, *ini,
+                               tvx::ProgramFolder());
   tvx::CTralvexApp app(host, *system, *ini, tvx::ProgramFolder());
   app.InitInstance();
   return app.ExitInstance();

@@ -1,6 +1,7 @@
 #include "ui/startup_host_win.h"
 
 #include <algorithm>
+#include <memory>
 #include <commctrl.h>
 #include <objidl.h>
 
@@ -11,9 +12,39 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "engine/tool_thread.h"
+#include "platform/environment.h"
+#include "platform/internet_reach.h"
+#include "platform/network_adapters.h"
+#include "platform/probe_network.h"
+#include "platform/shell_exec.h"
+#include "platform/shell_folders.h"
+#include "platform/shell_namespace.h"
+#include "platform/uninstall_registry.h"
+#include "platform/user_accounts.h"
+#include "ui/frame_view_win.h"
 #include "ui/wizard_frame_win.h"
+#include "wizard/inert_views.h"
+#include "wizard/wizard_assembly.h"
 
 namespace tvx {
+namespace {
+
+// The machine's own services, for the wizard's pages and controllers.
+struct SystemServices {
+  std::unique_ptr<UserAccounts> accounts = MakeUserAccounts();
+  std::unique_ptr<ShellFolders> folders = MakeShellFolders();
+  std::unique_ptr<EnvironmentStrings> environment = MakeEnvironmentStrings();
+  std::unique_ptr<ShellNamespace> shellNamespace = MakeShellNamespace();
+  std::unique_ptr<ShellExec> shell = MakeSystemShellExec();
+  std::unique_ptr<PowerStatus> power = MakeSystemPowerStatus();
+  std::unique_ptr<NetworkAdapters> adapters = MakeNetworkAdapters();
+  std::unique_ptr<ProbeNetwork> probes = MakeProbeNetwork();
+  std::unique_ptr<InternetReach> internet = MakeInternetReach();
+  std::unique_ptr<UninstallRegistry> registry = MakeUninstallRegistry();
+};
+
+}  // namespace
 
 WindowsStartupHost::~WindowsStartupHost() {
   StopGraphics();
@@ -43,14 +74,18 @@ void WindowsStartupHost::StopGraphics() {
   gdiplusToken_ = 0;
 }
 
-void WindowsStartupHost::RunWizard() {
+void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts) {
   WizardFrame frame(instance_);
   if (!frame.Create(showCommand_)) return;
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  FrameView view(frame, messages_);
+  InertPageViews pages;
+  SystemServices system;
+  WizardAssembly wizard(pages.With(view),
+                        WizardServices{language, ini_, facts, programFolder_, *system.accounts, *system.folders,
+                                       *system.environment, *system.shellNamespace, system_, *system.shell,
+                                       *system.power, *system.adapters, *system.probes, *system.internet,
+                                       *system.registry, StopRunningTool, [] {}});
+  wizard.Run(commandLine_);
 }
 
 }  // namespace tvx

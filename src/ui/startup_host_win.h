@@ -1,10 +1,16 @@
 // The Windows side of start-up: common controls, Windows Sockets, GDI+, the
-// message face of refusals and the wizard window.
+// message face of refusals, and the wizard: the frame and the system's
+// services handed to the wizard's assembly, with inert views for the pages
+// that have no window yet.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
+#include "base/ini_file.h"
 #include "base/win.h"
+#include "platform/system_info.h"
 #include "ui/plain_message_view_win.h"
 #include "wizard/startup.h"
 
@@ -12,8 +18,12 @@ namespace tvx {
 
 class WindowsStartupHost final : public StartupHost {
  public:
-  explicit WindowsStartupHost(HINSTANCE instance, int showCommand)
-      : instance_(instance), showCommand_(showCommand) {}
+  // `commandLine`: the program's arguments ("/config" opens the
+  // configuration page). `system` and `ini` must outlive the host.
+  WindowsStartupHost(HINSTANCE instance, int showCommand, std::wstring commandLine, SystemInfo& system,
+                     IniFile& ini, std::wstring programFolder)
+      : instance_(instance), showCommand_(showCommand), commandLine_(std::move(commandLine)), system_(system),
+        ini_(ini), programFolder_(std::move(programFolder)) {}
   ~WindowsStartupHost() override;
 
   void InitCommonControls() override;
@@ -21,11 +31,15 @@ class WindowsStartupHost final : public StartupHost {
   void StartGraphics() override;
   void StopGraphics() override;
   MessageView& Messages() override { return messages_; }
-  void RunWizard() override;
+  void RunWizard(const LanguageTable& language, OsFacts& facts) override;
 
  private:
   HINSTANCE instance_;
   int showCommand_;
+  std::wstring commandLine_;
+  SystemInfo& system_;
+  IniFile& ini_;
+  std::wstring programFolder_;
   bool socketsStarted_ = false;
   ULONG_PTR gdiplusToken_ = 0;
   PlainMessageView messages_;

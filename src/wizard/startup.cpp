@@ -38,7 +38,7 @@ bool CTralvexApp::InitInstance() {
   const std::wstring profile = JoinPath(programFolder_, kPcInfoName);
   PreparePcInfo(profile);
   WriteOsSection(ini_, profile, facts_);
-  host_.RunWizard();
+  host_.RunWizard(language_, facts_);
   return false;
 }
 

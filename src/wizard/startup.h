@@ -25,8 +25,9 @@ class StartupHost {
   virtual void StopGraphics() = 0;
   // Where refusals are shown.
   virtual MessageView& Messages() = 0;
-  // Runs the wizard window modally until it closes.
-  virtual void RunWizard() = 0;
+  // Runs the wizard (wizard_assembly.h) until it closes, with the language
+  // and the facts start-up prepared.
+  virtual void RunWizard(const LanguageTable& language, OsFacts& facts) = 0;
 };
 
 class CTralvexApp {

@@ -22,7 +22,7 @@ class FakeHost final : public StartupHost {
   void StartGraphics() override { steps += L"graphics "; }
   void StopGraphics() override { steps += L"stop-graphics "; }
   MessageView& Messages() override { return view; }
-  void RunWizard() override { steps += L"wizard "; }
+  void RunWizard(const LanguageTable&, OsFacts&) override { steps += L"wizard "; }
 
   bool socketsOk = true;
   std::wstring steps;

@@ -40,10 +40,9 @@ class HeadlessHost final : public StartupHost {
       startupMessages_ = std::make_unique<HeadlessMessages>(options_, report_, ini_, app_->Language());
     return *startupMessages_;
   }
-  void RunWizard() override {
+  void RunWizard(const LanguageTable& language, OsFacts& facts) override {
     ranWizard_ = true;
-    wizard_ = std::make_unique<PeerWizard>(options_, report_, services_, app_->Facts(), app_->Language(), ini_,
-                                           programFolder_);
+    wizard_ = std::make_unique<PeerWizard>(options_, report_, services_, facts, language, ini_, programFolder_);
     completed_ = wizard_->Run();
     outcome_ = wizard_->Outcome();
     wizard_.reset();

@@ -9,16 +9,15 @@
 #include <string>
 
 #include "pages/accounts/account_mapping.h"
-#include "pages/configuration/configuration_page.h"
 #include "pages/connection/nt_config_tcp_view.h"
 #include "pages/data/select_data_view.h"
-#include "pages/intro/intro.h"
 #include "pages/migration_type/migration_type.h"
 #include "pages/results/result_view.h"
 #include "pages/shared/run_view.h"
 #include "pages/store/store_page.h"
 #include "pages/waiting/nt_config_view.h"
 #include "peer/peer_report.h"
+#include "wizard/inert_views.h"
 
 namespace tvx {
 
@@ -39,11 +38,6 @@ class HeadlessOptions : public Base {
   static bool Valid(int option) { return option >= 0 && option < kCount; }
   std::array<int, kCount> looks_{};
   std::array<bool, kCount> enabled_{};
-};
-
-class HeadlessIntroView final : public IntroView {
- public:
-  void SetUpPage(const IntroTexts&) override {}
 };
 
 class HeadlessMigrationTypeView final : public HeadlessOptions<MigrationTypeView, 4> {
@@ -92,20 +86,12 @@ class HeadlessAccountView final : public AccountMappingView {
   std::wstring last_;
 };
 
-class HeadlessRunView final : public RunView {
+class HeadlessRunView final : public InertRunView {
  public:
   // `quiet`: the run page of the other role, which this PC never shows.
   HeadlessRunView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
-  void ShowFace(const RunPageFace&) override {}
-  void SetTitle(const std::wstring&) override {}
   void SetStageLine(const std::wstring& text) override;
   void SetPercent(const std::wstring& text) override;
-  void SetTimeLeft(const std::wstring&) override {}
-  void ShowPercent(bool) override {}
-  void ShowTime(bool) override {}
-  void RepaintProgress() override {}
-  void StartAnimation() override {}
-  void StopAnimation() override {}
 
  private:
   PeerReport& report_;
@@ -113,13 +99,9 @@ class HeadlessRunView final : public RunView {
   std::wstring stage_;
 };
 
-class HeadlessResultView final : public ResultPageView {
+class HeadlessResultView final : public InertResultView {
  public:
-  void ShowFace(const ResultPageFace&) override {}
-  void ShowMethod(const std::wstring&) override {}
   void ShowFigures(const ResultFigures& figures) override { figures_ = figures; }
-  void ShowSecondDescription(const std::wstring&) override {}
-  void HideInstallOffer() override {}
   void ShowScanFailure(const std::wstring& text) override { failure_ = text; }
   void ShowLoadFailure(const std::wstring& text) override { failure_ = text; }
 
@@ -131,45 +113,26 @@ class HeadlessResultView final : public ResultPageView {
   std::wstring failure_;
 };
 
-class HeadlessWaitingView final : public NTConfigView {
+class HeadlessWaitingView final : public InertWaitingView {
  public:
   explicit HeadlessWaitingView(PeerReport& report) : report_(report) {}
-  void ShowFace(const WaitingPageFace&) override {}
-  void ShowBubbles(const std::wstring&, const std::wstring&) override {}
-  void ShowAddressMode(bool) override {}
   void ShowOctets(const OctetTexts& octets) override;
-  void PlayAnimation() override {}
-  void StopAnimation() override {}
-  // Nobody chooses another adapter: Cancel.
-  int RunAdapterList(IPListModel&) override { return 2; }
 
  private:
   PeerReport& report_;
 };
 
-class HeadlessConnectionView final : public NTConfigTCPView {
+class HeadlessConnectionView final : public InertConnectionView {
  public:
   // `address`: what the user types into the four fields (may be empty).
   HeadlessConnectionView(PeerReport& report, const std::wstring& address);
-  void ShowFace(const ConnectionPageFace&) override {}
-  void ShowBubbles(const std::wstring&, const std::wstring&) override {}
   void ShowManualMode(bool manual) override;
   OctetTexts TypedOctets() override { return octets_; }
-  void FocusOctet(std::size_t) override {}
-  void PlayAnimation() override {}
-  void StopAnimation() override {}
 
  private:
   PeerReport& report_;
   OctetTexts octets_;
   bool fieldsShown_ = false;
-};
-
-class HeadlessConfigurationView final : public ConfigurationView {
- public:
-  void SetUpPage(const ConfigurationTexts&) override {}
-  void SetNetworkState(const std::wstring&) override {}
-  void ShowRecoveryButton(bool) override {}
 };
 
 }  // namespace tvx

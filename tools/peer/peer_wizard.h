@@ -1,7 +1,7 @@
-// The wizard of one sandbox PC, assembled as the Win32 window assembles it:
-// the thirteen pages with their headless views, the two network
-// controllers, the page set the flow drives, the flow, and the autopilot
-// that clicks through it. Run() ends when the wizard closes or gives up.
+// The wizard of one sandbox PC: the headless views handed to the wizard's
+// assembly (wizard/wizard_assembly.h), which builds the pages, controllers
+// and flow as it does for the Win32 window, and the autopilot that clicks
+// through it. Run() ends when the wizard closes or gives up.
 #pragma once
 
 #include <memory>
