@@ -11,9 +11,9 @@
 //    transfer runs) is closed at once, so it cannot disturb the transfer.
 //  - kMsgCommandStep (step code, the CFileServerSock*), sent to the owner for
 //    each command; the header is LastHeader() while the owner handles it.
-//  - kMsgConnectionEnd (221, the CFileServerSock*), sent to the owner when the
+//  - kMsgWizardEnding (221, the CFileServerSock*), sent to the owner when the
 //    peer closes; the owner may delete the socket while handling it.
-//  - kMsgConnectionEnd (0, 0) posted to the wizard on a receive error other
+//  - kMsgWizardEnding (0, 0) posted to the wizard on a receive error other
 //    than would-block.
 #pragma once
 

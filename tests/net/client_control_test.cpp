@@ -10,7 +10,7 @@
 
 #include "base/async_socket.h"
 #include "base/plain_message.h"
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 #include "support/controller_pair.h"
 
 namespace tvx {
@@ -61,7 +61,7 @@ TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationSt
   EXPECT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   EXPECT_TRUE(pair.view.kinds.empty());
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
   EXPECT_TRUE(pair.client->Connected());
   EXPECT_TRUE(pair.server->Busy());
 }
@@ -75,22 +75,22 @@ TEST_F(ClientControlTest, IncompatibleProfilesEndTheRunAndSendNothingBack) {
     const char* name;
     OsFacts receiving;
     int code;
-  } cases[] = {{"64-bit to 32-bit", arch32, kProfileArchMismatch},
-               {"other language", korean, kProfileLanguageMismatch}};
+  } cases[] = {{"64-bit to 32-bit", arch32, kEndArchMismatch},
+               {"other language", korean, kEndLanguageMismatch}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerPair pair(kPc, c.receiving);
     ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
-    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
-    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{static_cast<WParam>(c.code)});
-    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount));
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 0; }, 10000));
+    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgWizardEnding), std::vector<WParam>{static_cast<WParam>(c.code)});
+    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts));
     // The sending PC hears nothing more: it stays at its profile stage.
     ControllerPair::RunFor(300);
     EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardStage), std::vector<WParam>{kStepCheck});
 
     // Its program ends: the receiving PC, connected, reports the closed connection.
     pair.server.reset();
-    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 1; }, 10000));
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 1; }, 10000));
     const RecordingTarget::Message last = pair.newWizard.messages.back();
     EXPECT_EQ(last.w, static_cast<WParam>(kEndConnectionClosed));
     EXPECT_EQ(last.l, kEndedOnReceivingPc);
@@ -111,7 +111,7 @@ TEST_F(ClientControlTest, AConnectionClosedBeforeTheConversationIsReportedAsNotC
   setup.view = &pair.view;
   CClientControl client(setup);
   ASSERT_EQ(client.Connect(L"127.0.0.1", false), 0);
-  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 0; }, 10000));
   EXPECT_EQ(pair.newWizard.messages.back().w, static_cast<WParam>(kEndConnectionClosed));
   EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
 }
@@ -123,7 +123,7 @@ TEST_F(ClientControlTest, AccountsConfirmedBeforeTheRuleFileArrivedStillReachThe
   ControllerPair pair(kPc, kPc);
   ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
   ASSERT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardStage, kStepAccount)) << "the rule file came early";
   pair.client->Step(kStepScan, 0);
   EXPECT_TRUE(MessageLoop::RunUntil(

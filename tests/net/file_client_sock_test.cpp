@@ -56,7 +56,7 @@ struct ReceivingPc {
       if (msg == kMsgCommandStep) steps.emplace_back(static_cast<int>(w), *reinterpret_cast<const std::int64_t*>(l));
     };
   }
-  std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgConnectionEnd); }
+  std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgWizardEnding); }
   std::wstring Path(const wchar_t* name) const { return JoinPath(folder, name); }
   std::string Read(const wchar_t* name) const {
     std::string bytes;
@@ -134,7 +134,7 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
     ASSERT_TRUE(sender.Connect(pc.client));
     const std::string bytes = EncodeHeader(CommandHeader{row.command, name, row.size, row.value}) + "0123456789";
     ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));
-    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgConnectionEnd) > 0; }))
+    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgWizardEnding) > 0; }))
         << "both ends see the connection end";
 
     EXPECT_EQ(pc.Endings(), std::vector<WParam>{row.code});
