@@ -42,10 +42,10 @@
 #include "core/language_table.h"
 #include "core/message_view.h"
 #include "core/os_facts.h"
+#include "core/wizard_messages.h"
 #include "engine/tool_runner.h"
 #include "net/client_control.h"
 #include "net/controller_messages.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
 #include "net/server_control.h"
 #include "profile/pc_info.h"
@@ -169,7 +169,7 @@ int ReceiveWithController(const std::string& work, unsigned port) {
   tvx::MessageLoop::RunUntil([] { return false; }, 300);
   client->Step(tvx::kStepScan, 0);
   const bool arrived = tvx::MessageLoop::RunUntil(
-      [&] { return wizard.Got(tvx::kMsgWizardStage, tvx::kStepLoad) || wizard.GotAny(tvx::kMsgConnectionEnd); },
+      [&] { return wizard.Got(tvx::kMsgWizardStage, tvx::kStepLoad) || wizard.GotAny(tvx::kMsgWizardEnding); },
       kRunLimitMs);
   if (!arrived || !wizard.Got(tvx::kMsgWizardStage, tvx::kStepLoad)) {
     std::fprintf(stderr, "the store did not arrive\n");
@@ -207,7 +207,7 @@ int SendWithController(const std::string& work, int portPipe, pid_t receiver) {
   tvx::MessageLoop::RunUntil(
       [&] {
         if (!ended && waitpid(receiver, &status, WNOHANG) == receiver) ended = true;
-        return ended && wizard.GotAny(tvx::kMsgConnectionEnd);
+        return ended && wizard.GotAny(tvx::kMsgWizardEnding);
       },
       kRunLimitMs);
   server.reset();

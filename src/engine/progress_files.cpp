@@ -16,9 +16,6 @@ constexpr std::wstring_view kSizeKey = L"totalSizeInMBToTransfer,";
 constexpr std::wstring_view kSizeKeyWithBlank = L"totalSizeInMBToTransfer, ";
 constexpr std::wstring_view kSuccess = L"errorCode, 0";
 
-constexpr wchar_t kScanMissing[] = L"Couldn't find Progress.txt";
-constexpr wchar_t kLoadMissing[] = L"Couldn't find Progress_load.txt";
-
 // Calls `onLine` for each line of `bytes` that ends in LF, without its line
 // end, with the offset just past it. Returns the offset where the unfinished
 // rest begins.
@@ -33,32 +30,6 @@ std::size_t ForEachCompleteLine(std::string_view bytes, OnLine onLine) {
     start = lf + 1;
   }
   return start;
-}
-
-std::wstring PercentText(const wchar_t* progressName, const wchar_t* missing, ToolRunner& runner,
-                         const wchar_t* notOpened) {
-  bool opened = false;
-  std::wstring value =
-      ReadNewPercent(ProgramFilePath(progressName), runner.progressPosition, opened);
-  if (!opened) {
-    DebugOut(missing);
-    return notOpened;
-  }
-  return value;
-}
-
-int ResultOf(const wchar_t* progressName, const wchar_t* missing, const wchar_t* noResult) {
-  bool opened = false;
-  const int result = ReadResult(ProgramFilePath(progressName), opened);
-  if (!opened) DebugOut(missing);
-  else if (result != 0) DebugOut(noResult);
-  return result;
-}
-
-int SizeOf(const wchar_t* progressName, const wchar_t* missing, std::int64_t& megabytes) {
-  const int status = ReadSizeMB(ProgramFilePath(progressName), megabytes);
-  if (status != 0) DebugOut(missing);
-  return status;
 }
 
 }  // namespace
@@ -183,31 +154,5 @@ std::int64_t CountListLines(const std::wstring& path) {
   if (lineOpen) endLine();
   return count;
 }
-
-int ScanResult() {
-  return ResultOf(kScanProgressName, kScanMissing, L"Couldn't find Scan Result");
-}
-int LoadResult() {
-  return ResultOf(kLoadProgressName, kLoadMissing, L"Couldn't find Load Result");
-}
-int ScanSizeMB(std::int64_t& megabytes) { return SizeOf(kScanProgressName, kScanMissing, megabytes); }
-int LoadSizeMB(std::int64_t& megabytes) { return SizeOf(kLoadProgressName, kLoadMissing, megabytes); }
-
-std::int32_t ScanPercent(ToolRunner& runner) {
-  const std::wstring text = PercentText(kScanProgressName, kScanMissing, runner, L"-1");
-  return ParseInt32(text);
-}
-std::int32_t LoadPercent(ToolRunner& runner) {
-  const std::wstring text = PercentText(kLoadProgressName, kLoadMissing, runner, L"-1");
-  return ParseInt32(text);
-}
-std::wstring ScanPercentText(ToolRunner& runner) {
-  return PercentText(kScanProgressName, kScanMissing, runner, L"NOT FOUND");
-}
-std::wstring LoadPercentText(ToolRunner& runner) {
-  return PercentText(kLoadProgressName, kLoadMissing, runner, L"NOT FOUND");
-}
-
-std::int64_t CountListedFiles() { return CountListLines(ProgramFilePath(kFileListName)); }
 
 }  // namespace tvx

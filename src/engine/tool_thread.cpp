@@ -51,18 +51,23 @@ void StopRunningTool(const std::wstring& executableName) {
   }
 }
 
-bool StartScan(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
-               const std::wstring& storeFolder, TargetHandle owner) {
+bool StartScan(ToolRunner& runner, ToolThread& thread, const ProgramFolderFiles& files,
+               const std::wstring& toolFolder, const std::wstring& storeFolder,
+               TargetHandle owner) {
   ChangeCurrentFolder(toolFolder);
-  BuildScanCommand(runner, storeFolder);
+  files.DeleteScanFiles();
+  runner.commandLine = ScanCommandLine(storeFolder);
+  runner.progressPosition = 0;
   return thread.Start(runner.commandLine, toolFolder, owner);
 }
 
-bool StartLoad(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
-               const std::wstring& storeFolder, const std::wstring& accountOptions,
-               TargetHandle owner) {
+bool StartLoad(ToolRunner& runner, ToolThread& thread, const ProgramFolderFiles& files,
+               const std::wstring& toolFolder, const std::wstring& storeFolder,
+               const std::wstring& accountOptions, TargetHandle owner) {
   ChangeCurrentFolder(toolFolder);
-  BuildLoadCommand(runner, storeFolder, accountOptions);
+  files.DeleteLoadProgress();
+  runner.commandLine = LoadCommandLine(storeFolder, accountOptions);
+  runner.progressPosition = 0;
   return thread.Start(runner.commandLine, toolFolder, owner);
 }
 

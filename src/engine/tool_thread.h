@@ -8,13 +8,11 @@
 #include <thread>
 
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
+#include "engine/program_folder_files.h"
 #include "engine/tool_runner.h"
 
 namespace tvx {
-
-// Posted to the owner when the tool has ended (wParam 0, lParam 0). It carries
-// no result: the owner reads the progress file.
-constexpr unsigned kMsgToolFinished = kWmUser + 3336;
 
 class ToolThread {
  public:
@@ -46,12 +44,14 @@ class ToolThread {
 void StopRunningTool(const std::wstring& executableName);
 
 // Starts a scan or load the way every owner does: the tool folder becomes the
-// current folder, the command is built (deleting the side files of the last
-// run of that tool) and the worker is started.
-bool StartScan(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
-               const std::wstring& storeFolder, TargetHandle owner);
-bool StartLoad(ToolRunner& runner, ToolThread& thread, const std::wstring& toolFolder,
-               const std::wstring& storeFolder, const std::wstring& accountOptions,
+// current folder, the side files of the last run of that tool in `files` are
+// deleted, the command is built, its progress is read from the start, and
+// the worker is started.
+bool StartScan(ToolRunner& runner, ToolThread& thread, const ProgramFolderFiles& files,
+               const std::wstring& toolFolder, const std::wstring& storeFolder,
                TargetHandle owner);
+bool StartLoad(ToolRunner& runner, ToolThread& thread, const ProgramFolderFiles& files,
+               const std::wstring& toolFolder, const std::wstring& storeFolder,
+               const std::wstring& accountOptions, TargetHandle owner);
 
 }  // namespace tvx

@@ -8,9 +8,9 @@
 #include "base/plain_message.h"
 #include "base/socket_error.h"
 #include "core/activity_log.h"
+#include "core/wizard_messages.h"
 #include "net/controller_messages.h"
 #include "net/file_sender.h"
-#include "net/net_messages.h"
 #include "net/store_resume.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"
@@ -105,7 +105,7 @@ std::intptr_t CClientControl::OnMessage(unsigned msg, WParam w, LParam l) {
       }
       break;
     case kMsgToolFinished: OnApplyEnded(); break;
-    case kMsgConnectionEnd: OnDisconnected(w, l); break;
+    case kMsgWizardEnding: OnDisconnected(w, l); break;
     default: break;
   }
   return 0;
@@ -176,10 +176,10 @@ void CClientControl::CheckProfile() {
   Prepare(kCmdCheck, result);
   if (result != 0) {
     // Nothing goes back: the sending PC stays at its profile stage.
-    setup_.wizard.Send(kMsgConnectionEnd, static_cast<WParam>(result), 0);
+    setup_.wizard.Send(kMsgWizardEnding, static_cast<WParam>(result), 0);
     return;
   }
-  setup_.wizard.Send(kMsgWizardRequest, kStepAccount, 0);
+  setup_.wizard.Send(kMsgWizardRequest, kRequestAccounts, 0);
   SetTimer(kTimerSend, kSendDelayMs);
   Trace(L"client: SendCmdBlock() WM_CHANGEPAGE ACCOUNT");
 }
@@ -200,7 +200,7 @@ void CClientControl::RequestStore(std::int64_t remoteSize) {
     LogAndTrace(L"USMT.MIG size server:" + FormatKb(request.neededKb) + L", " + FormatKb(request.freeKb));
   }
   if (request.failure != 0) {
-    setup_.wizard.Send(kMsgConnectionEnd, static_cast<WParam>(request.failure), 0);
+    setup_.wizard.Send(kMsgWizardEnding, static_cast<WParam>(request.failure), 0);
     return;
   }
   pendingValue_ = request.offset;
@@ -210,12 +210,8 @@ void CClientControl::RequestStore(std::int64_t remoteSize) {
 
 void CClientControl::StartApply() {
   WriteLog(L"Start ExecuteSystemLoad");
-  const std::wstring toolFolder = files_.ToolFolder(setup_.facts.archCode);
-  ChangeCurrentFolder(toolFolder);
-  files_.DeleteLoadProgress();
-  runner_.commandLine = LoadCommandLine(files_.Folder(), accountOptions_);
-  runner_.progressPosition = 0;
-  apply_.Start(runner_.commandLine, toolFolder, Handle());
+  StartLoad(runner_, apply_, files_, files_.ToolFolder(setup_.facts.archCode), files_.Folder(),
+            accountOptions_, Handle());
   SetTimer(kTimerToolPercent, kToolPercentMs);
 }
 
@@ -226,7 +222,7 @@ void CClientControl::OnApplyEnded() {
   Prepare(kCmdFinish, 0);
   SetTimer(kTimerSend, kSendDelayMs);
   elapsed_ = ElapsedText(NowSeconds() - startTime_);
-  setup_.wizard.Send(kMsgWizardRequest, kPageReceiverDone, 0);
+  setup_.wizard.Send(kMsgWizardRequest, kRequestReceiverDone, 0);
   finished_ = true;
   files_.DeleteStore();
 }
@@ -234,14 +230,14 @@ void CClientControl::OnApplyEnded() {
 void CClientControl::OnDisconnected(WParam code, LParam l) {
   Trace(L"client: OnDisconnected()!");
   if (finished_) {
-    setup_.wizard.Post(kMsgConnectionEnd, kEndRebootQuestion, l);
+    setup_.wizard.Post(kMsgWizardEnding, kEndRebootQuestion, l);
     return;
   }
   if (!connected_) {
     OnAttemptFailed();
     return;
   }
-  setup_.wizard.Post(kMsgConnectionEnd, code, kEndedOnReceivingPc);
+  setup_.wizard.Post(kMsgWizardEnding, code, kEndedOnReceivingPc);
 }
 
 void CClientControl::OnAttemptFailed() {
@@ -252,7 +248,7 @@ void CClientControl::OnAttemptFailed() {
   LogAndTrace(L"client: the connection attempt failed");
   Finalize();
   if (waitDialog_ && !waitDialog_->Ended()) waitDialog_->OnRightButton(false);
-  setup_.wizard.Post(kMsgConnectionEnd, kEndConnectionClosed, kEndedBeforeConnecting);
+  setup_.wizard.Post(kMsgWizardEnding, kEndConnectionClosed, kEndedBeforeConnecting);
   watcher_.Post(kMsgConnectFailed);
 }
 

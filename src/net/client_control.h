@@ -17,11 +17,11 @@
 #include "core/message_dialog.h"
 #include "core/message_view.h"
 #include "core/os_facts.h"
+#include "engine/program_folder_files.h"
 #include "engine/tool_runner.h"
 #include "engine/tool_thread.h"
 #include "net/file_client_sock.h"
 #include "net/protocol.h"
-#include "net/transfer_files.h"
 
 namespace tvx {
 
@@ -84,7 +84,7 @@ class CClientControl final : public MessageTarget {
   void ReportApplyPercent();
 
   ClientSetup setup_;
-  TransferFiles files_;
+  ProgramFolderFiles files_;
   CFileClientSock socket_;
   ToolRunner runner_;
   ToolThread apply_;

@@ -2,8 +2,8 @@
 
 #include "base/debug_output.h"
 #include "base/path.h"
+#include "core/wizard_messages.h"
 #include "net/connection_end.h"
-#include "net/net_messages.h"
 
 namespace tvx {
 namespace {
@@ -45,7 +45,7 @@ void CFileClientSock::OnReceive(int /*error*/) {
   // reported in a notification of its own.
   for (int chunk = 0; chunk < kChunksPerNotice; ++chunk) {
     const int got = Receive(buffer_.data(), receiver_.Wanted());
-    if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
+    if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgWizardEnding, kEndConnectionFailure, 0);
     // One Feed takes it all (the receive asked for no more than wanted); the
     // loop only guards against a handler that ended the connection meanwhile.
     std::size_t used = 0;
@@ -63,7 +63,7 @@ void CFileClientSock::OnConnect(int error) {
   Log(L"Client Socket Connection fail Error: " + std::to_wstring(error));
   // Nothing more comes from a connect that failed: the owner hears of it as
   // of a connection closed before the conversation.
-  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
+  owner_.Send(kMsgWizardEnding, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
 
 void CFileClientSock::OnClose(int error) {
@@ -71,7 +71,7 @@ void CFileClientSock::OnClose(int error) {
   CloseFile();
   receiver_.Reset();
   // The owner may finalize or re-create the connection: nothing after this.
-  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
+  owner_.Send(kMsgWizardEnding, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
 
 std::int64_t CFileClientSock::OpenFile(ReceivedFile file, std::uint64_t offset) {
@@ -101,7 +101,7 @@ void CFileClientSock::Dispatch(int step, const CommandHeader& header) {
 void CFileClientSock::Fail(int code) {
   // Posted: the receiver is still on the stack, and the connection is ended
   // right after it returns.
-  owner_.Post(kMsgConnectionEnd, static_cast<WParam>(code), 0);
+  owner_.Post(kMsgWizardEnding, static_cast<WParam>(code), 0);
 }
 
 void CFileClientSock::Log(std::wstring_view line) {

@@ -9,14 +9,14 @@
 //    step code, lParam the address of the header's value (std::int64_t*),
 //    valid while the owner handles the message. The owner handles the step
 //    before the socket reads on.
-//  - kMsgConnectionEnd (0, 0) posted to the owner when a command comes out
+//  - kMsgWizardEnding (0, 0) posted to the owner when a command comes out
 //    of its turn, or a file is refused or cannot be created or written; (226, 0) when the resume offset does not
 //    fit the local store or the re-sent bytes differ from it. The socket has
 //    then already ended the connection.
-//  - kMsgConnectionEnd (221, this socket) sent to the owner when the peer
+//  - kMsgWizardEnding (221, this socket) sent to the owner when the peer
 //    closes the connection, or when the connect itself failed (refused,
 //    timed out, unreachable).
-//  - kMsgConnectionEnd (0, 0) posted to the wizard on a receive error other
+//  - kMsgWizardEnding (0, 0) posted to the wizard on a receive error other
 //    than would-block.
 #pragma once
 

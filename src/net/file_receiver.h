@@ -19,8 +19,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/wizard_messages.h"
 #include "net/header_receiver.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
 #include "net/received_file.h"
 

@@ -4,8 +4,8 @@
 
 #include "base/debug_output.h"
 #include "core/activity_log.h"
+#include "core/wizard_messages.h"
 #include "net/connection_end.h"
-#include "net/net_messages.h"
 
 namespace tvx {
 namespace {
@@ -31,7 +31,7 @@ void CFileServerSock::OnReceive(int /*error*/) {
   const std::shared_ptr<bool> alive = alive_;
   std::array<char, kHeaderBytes> buffer;
   const int got = Receive(buffer.data(), block_.Missing());
-  if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgConnectionEnd, kEndConnectionFailure, 0);
+  if (got < 0 && LastError() != kSockWouldBlock) wizard_.Post(kMsgWizardEnding, kEndConnectionFailure, 0);
   if (got > 0) {
     block_.Feed(buffer.data(), static_cast<std::size_t>(got));
     if (block_.Complete()) OnHeader();
@@ -55,7 +55,7 @@ void CFileServerSock::OnHeader() {
 void CFileServerSock::OnClose(int error) {
   Log(L"Request: Client Socket OnClose " + std::to_wstring(error));
   // The owner may delete this socket: nothing after this.
-  owner_.Send(kMsgConnectionEnd, kEndConnectionClosed, reinterpret_cast<LParam>(this));
+  owner_.Send(kMsgWizardEnding, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
 
 CFileListenSock::~CFileListenSock() { *alive_ = false; }

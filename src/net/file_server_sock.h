@@ -12,9 +12,9 @@
 //  - kMsgCommandStep (step code, the CFileServerSock*), sent to the owner for
 //    each command, 0 for a word it does not know; the header is LastHeader()
 //    while the owner handles it. The owner may delete the socket meanwhile.
-//  - kMsgConnectionEnd (221, the CFileServerSock*), sent to the owner when the
+//  - kMsgWizardEnding (221, the CFileServerSock*), sent to the owner when the
 //    peer closes; the owner may delete the socket while handling it.
-//  - kMsgConnectionEnd (0, 0) posted to the wizard on a receive error other
+//  - kMsgWizardEnding (0, 0) posted to the wizard on a receive error other
 //    than would-block.
 #pragma once
 

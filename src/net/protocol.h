@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/wizard_messages.h"
+
 namespace tvx {
 
 inline constexpr unsigned kTransferPort = 20101;
@@ -47,22 +49,6 @@ inline constexpr wchar_t kCmdCopy[] = L"|.COPY";
 inline constexpr wchar_t kCmdFinishCopy[] = L"|.FINISHCOPY";
 inline constexpr wchar_t kCmdFinish[] = L"|.FINISH";
 inline constexpr wchar_t kCmdLoad[] = L"|.LOAD";  // recognised by the sending PC, sent by nobody
-
-// Step codes: what a socket reports to its controller for a command, and, the
-// same numbers, page and stage codes of the wizard window.
-inline constexpr int kStepAccepted = 330;       // S: a connection was accepted
-inline constexpr int kStepInit = 331;           // S: INIT came; R: CONNECT came
-inline constexpr int kStepCheck = 332;          // both: CHECK came
-inline constexpr int kPageSenderRun = 333;
-inline constexpr int kStepAccount = 334;        // S: ACCOUNT came; R: DATAINFO came
-inline constexpr int kPageSenderNetwork = 335;
-inline constexpr int kStepScan = 337;           // S: SCAN came; R: the accounts are confirmed
-inline constexpr int kStepCopyRequest = 338;    // S: COPY (the request) came
-inline constexpr int kStepLoad = 339;           // S: LOAD came; R: FINISHCOPY with Applist.ini came
-inline constexpr int kStepFinish = 340;         // S: FINISH came
-inline constexpr int kPageReceiverDone = 341;
-inline constexpr int kStepFinishScan = 342;     // S: the store is ready; R: FINISHSCAN came
-inline constexpr int kStepFinishCopy = 343;     // S: FINISHCOPY came; R: COPY with the store came
 
 struct CommandHeader {
   std::wstring command;

@@ -1,9 +1,11 @@
 #include "net/received_file.h"
 
-#include "base/path.h"
 #include "base/text.h"
-#include "engine/tool_runner.h"
+#include "engine/program_folder_files.h"
 #include "net/protocol.h"
+#include "profile/app_list.h"
+#include "profile/custom_rules.h"
+#include "profile/pc_info.h"
 
 namespace tvx {
 namespace {
@@ -15,10 +17,10 @@ struct Carried {
 };
 
 constexpr Carried kCarried[] = {
-    {kCmdCheck, L"PCInfo.txt", ReceivedFile::kProfile},
-    {kCmdDataInfo, L"MigCustom.xml", ReceivedFile::kRules},
+    {kCmdCheck, kPcInfoName, ReceivedFile::kProfile},
+    {kCmdDataInfo, kCustomRulesName, ReceivedFile::kRules},
     {kCmdCopy, L"USMT.MIG", ReceivedFile::kStore},
-    {kCmdFinishCopy, L"Applist.ini", ReceivedFile::kAppList},
+    {kCmdFinishCopy, kAppListName, ReceivedFile::kAppList},
 };
 
 }  // namespace
@@ -39,15 +41,12 @@ std::optional<ReceivedFile> ReceivedFileFor(std::wstring_view command, std::wstr
 }
 
 std::wstring ReceivedFilePath(const std::wstring& programFolder, std::int32_t archCode, ReceivedFile file) {
+  const ProgramFolderFiles files(programFolder);
   switch (file) {
-    case ReceivedFile::kProfile:
-      return JoinPath(programFolder, L"PCInfo.txt");
-    case ReceivedFile::kRules:
-      return ToolFolderFile(programFolder, archCode, L"MigCustom.xml");
-    case ReceivedFile::kStore:
-      return JoinPath(programFolder, kStoreName);
-    case ReceivedFile::kAppList:
-      return JoinPath(programFolder, L"Applist.ini");
+    case ReceivedFile::kProfile: return files.ProfilePath();
+    case ReceivedFile::kRules: return files.RulesPath(archCode);
+    case ReceivedFile::kStore: return files.Path(kStoreName);
+    case ReceivedFile::kAppList: return files.AppListPath();
   }
   return {};
 }

@@ -6,22 +6,16 @@
 #include "base/file.h"
 #include "base/path.h"
 #include "core/activity_log.h"
+#include "core/wizard_messages.h"
 #include "net/connection_end.h"
 #include "net/controller_messages.h"
 #include "net/file_sender.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
 
 namespace tvx {
 namespace {
-
-// Send thread -> controller: the store header is about to go out (start the
-// progress timer), or the store send has ended (stop it). Timers belong to
-// the controller's thread, so the send thread asks for them.
-constexpr unsigned kMsgStoreTimerOn = kWmUser + 3610;
-constexpr unsigned kMsgStoreTimerOff = kWmUser + 3611;
 
 void Trace(std::wstring_view line) { DebugOut(line); }
 
@@ -38,7 +32,7 @@ class CServerControl::SendReport final : public SendListener {
   SendReport(CServerControl& control, TargetHandle self, TargetHandle runPage)
       : control_(control), self_(self), runPage_(runPage) {}
 
-  void OnOpenFailed() override { self_.Post(kMsgConnectionEnd, kEndFileFailed, 0); }
+  void OnOpenFailed() override { self_.Post(kMsgWizardEnding, kEndFileFailed, 0); }
   void OnStoreStarted(std::uint64_t size) override {
     control_.sent_ = 0;
     control_.size_ = size;
@@ -100,7 +94,7 @@ std::intptr_t CServerControl::OnMessage(unsigned msg, WParam w, LParam l) {
     case kMsgCommandStep: OnCommand(w, l); break;
     case kMsgSendEnded: OnSendEnded(w); break;
     case kMsgToolFinished: OnCaptureEnded(); break;
-    case kMsgConnectionEnd: OnConnectionEnded(w, l); break;
+    case kMsgWizardEnding: OnConnectionEnded(w, l); break;
     case kMsgStoreTimerOn:
       progress_.Reset();
       SetTimer(kTimerStoreProgress, kStoreProgressMs);
@@ -159,7 +153,7 @@ void CServerControl::RefuseOutOfTurn(LParam socket) {
   // that was in the conversation ends it, and the user hears of it.
   const bool conversing = busy_;
   RemoveConnection(socket);
-  if (conversing) setup_.wizard.Post(kMsgConnectionEnd, kEndConnectionFailure, kEndedOnSendingPc);
+  if (conversing) setup_.wizard.Post(kMsgWizardEnding, kEndConnectionFailure, kEndedOnSendingPc);
 }
 
 void CServerControl::Prepare(const wchar_t* command, std::wstring path, std::int64_t value) {
@@ -170,7 +164,7 @@ void CServerControl::Prepare(const wchar_t* command, std::wstring path, std::int
 }
 
 std::wstring CServerControl::RuleFilePath() const {
-  return JoinPath(files_.ToolFolder(setup_.facts.archCode), L"MigCustom.xml");
+  return files_.RulesPath(setup_.facts.archCode);
 }
 
 void CServerControl::Step(int step, std::int64_t value) {
@@ -184,7 +178,7 @@ void CServerControl::Step(int step, std::int64_t value) {
       break;
     case kStepInit:
       Trace(L"server: SendCmdBlock() INIT!");
-      setup_.wizard.Send(kMsgWizardRequest, kPageSenderRun, 0);
+      setup_.wizard.Send(kMsgWizardRequest, kRequestSenderRun, 0);
       setup_.runPage.Send(kMsgRunFields, 0, 0);
       busy_ = true;
       Prepare(kCmdCheck, files_.Path(kPcInfoName), 0);
@@ -222,14 +216,14 @@ void CServerControl::Step(int step, std::int64_t value) {
       break;
     case kStepFinish:
       elapsed_ = ElapsedText(NowSeconds() - startTime_);
-      setup_.wizard.Send(kMsgWizardRequest, kStepFinish, 0);
+      setup_.wizard.Send(kMsgWizardRequest, kRequestSenderDone, 0);
       finished_ = true;
       break;
     case kStepFinishScan:
-      if (files_.ScanResult() == 1) {
+      if (!files_.ScanSucceeded()) {
         files_.DeleteStore();
         files_.DeleteScanFiles();
-        setup_.wizard.Send(kMsgConnectionEnd, kEndScanFailed, 0);
+        setup_.wizard.Send(kMsgWizardEnding, kEndScanFailed, 0);
         return;
       }
       Prepare(kCmdFinishScan, value == 0 ? kNewStoreName : kNoFileName, files_.StoreSize());
@@ -249,12 +243,8 @@ void CServerControl::Step(int step, std::int64_t value) {
 
 void CServerControl::StartCapture() {
   WriteLog(L"Start ExecuteSystemScan");
-  const std::wstring toolFolder = files_.ToolFolder(setup_.facts.archCode);
-  ChangeCurrentFolder(toolFolder);
-  files_.DeleteScanFiles();
-  runner_.commandLine = ScanCommandLine(files_.Folder());
-  runner_.progressPosition = 0;
-  capture_.Start(runner_.commandLine, toolFolder, Handle());
+  StartScan(runner_, capture_, files_, files_.ToolFolder(setup_.facts.archCode), files_.Folder(),
+            Handle());
 }
 
 void CServerControl::OnCaptureEnded() {
@@ -264,10 +254,10 @@ void CServerControl::OnCaptureEnded() {
   pendingCommand_.clear();
   pendingPath_ = kNoFileName;
   pendingValue_ = 0;
-  if (files_.ScanResult() == 1) {
+  if (!files_.ScanSucceeded()) {
     files_.DeleteStore();
     files_.DeleteScanFiles();
-    setup_.wizard.Send(kMsgConnectionEnd, kEndScanFailed, 0);
+    setup_.wizard.Send(kMsgWizardEnding, kEndScanFailed, 0);
     return;
   }
   if (connectOwed_ || !connection_) {
@@ -337,8 +327,8 @@ void CServerControl::OnConnectionEnded(WParam code, LParam socket) {
   // A connection this transfer already let go of ends without a word.
   if (socket != 0 && (!connection_ || reinterpret_cast<LParam>(connection_.get()) != socket)) return;
   RemoveConnection(socket);
-  if (finished_) setup_.wizard.Post(kMsgConnectionEnd, kEndExitAfterFinish, socket);
-  else setup_.wizard.Post(kMsgConnectionEnd, code, kEndedOnSendingPc);
+  if (finished_) setup_.wizard.Post(kMsgWizardEnding, kEndExitAfterFinish, socket);
+  else setup_.wizard.Post(kMsgWizardEnding, code, kEndedOnSendingPc);
 }
 
 void CServerControl::ReportStoreProgress() {

@@ -14,12 +14,12 @@
 
 #include "base/message_loop.h"
 #include "core/os_facts.h"
+#include "engine/program_folder_files.h"
 #include "engine/tool_runner.h"
 #include "engine/tool_thread.h"
 #include "net/conversation_turn.h"
 #include "net/file_server_sock.h"
 #include "net/transfer_clock.h"
-#include "net/transfer_files.h"
 #include "platform/uninstall_registry.h"
 
 namespace tvx {
@@ -77,7 +77,7 @@ class CServerControl final : public MessageTarget {
   std::wstring RuleFilePath() const;
 
   ServerSetup setup_;
-  TransferFiles files_;
+  ProgramFolderFiles files_;
   std::unique_ptr<UninstallRegistry> ownRegistry_;
   std::unique_ptr<CFileListenSock> listen_;
   std::unique_ptr<CFileServerSock> connection_;

@@ -1,6 +1,6 @@
 #include "net/store_resume.h"
 
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 #include "net/protocol.h"
 
 namespace tvx {

@@ -55,9 +55,9 @@ int CheckProfileCompatibility(const IniFile& ini, const std::wstring& path, OsFa
   const std::wstring arch = ini.Read(path, kOs, L"OSARCI", 5);
   const bool archFails = EqualsNoCase(arch, L"8") && local.archCode == kArch32;
 
-  if (versionFails) return kProfileVersionMismatch;
-  if (languageFails) return kProfileLanguageMismatch;
-  if (archFails) return kProfileArchMismatch;
+  if (versionFails) return kEndVersionMismatch;
+  if (languageFails) return kEndLanguageMismatch;
+  if (archFails) return kEndArchMismatch;
   return 0;
 }
 

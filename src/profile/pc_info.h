@@ -9,15 +9,11 @@
 
 #include "base/ini_file.h"
 #include "core/os_facts.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 
 constexpr wchar_t kPcInfoName[] = L"PCInfo.txt";
-
-// Refusal codes of the compatibility check (ending codes of the wizard).
-constexpr int kProfileArchMismatch = 10;
-constexpr int kProfileLanguageMismatch = 11;
-constexpr int kProfileVersionMismatch = 12;
 
 // An account of the sending PC as the profile lists it.
 struct SourceAccount {
@@ -42,10 +38,11 @@ void WriteFileCount(IniFile& ini, const std::wstring& path, std::int64_t count);
 // SCAN/FILESNUM as a number; 0 when missing.
 std::int32_t ReadFileCount(const IniFile& ini, const std::wstring& path);
 
-// The three tests of a received profile against this PC: 12 when the
-// version does not fit, else 11 when the languages differ, else 10 when a
-// 64-bit system meets a 32-bit one, else 0. All three run; the language test
-// stores `currentUiLanguage` into `local.uiLanguage`.
+// The three tests of a received profile against this PC: kEndVersionMismatch
+// when the version does not fit, else kEndLanguageMismatch when the languages
+// differ, else kEndArchMismatch when a 64-bit system meets a 32-bit one,
+// else 0. All three run; the language test stores `currentUiLanguage` into
+// `local.uiLanguage`.
 int CheckProfileCompatibility(const IniFile& ini, const std::wstring& path, OsFacts& local,
                               std::uint16_t currentUiLanguage);
 

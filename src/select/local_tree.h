@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
 #include "platform/shell_namespace.h"
 
 namespace tvx {
@@ -22,10 +23,6 @@ using TreeItemId = std::uintptr_t;
 constexpr int kCheckClear = 1;
 constexpr int kCheckTicked = 4;
 constexpr int kCheckPartly = 5;  // some descendants ticked
-
-// Sent to the owner when the user changed a check box: wParam the item,
-// lParam its new check state.
-constexpr unsigned kMsgTreeCheckChanged = kWmUser + 5001;
 
 // Told about every change, so a view can show it.
 class TreeObserver {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
 #include "select/folder_lister.h"
 #include "select/select_records.h"
 #include "select/size_walk.h"
@@ -30,11 +31,6 @@ namespace tvx {
 constexpr int kSizeStateIdle = 0;
 constexpr int kSizeStateRequested = 1;  // a pass is asked for or running
 // kSizeStateCancel (3, size_walk.h): the running pass stops; a new one follows.
-
-// Posted by the worker to the page: a pass has begun (start showing the
-// figures), and a pass has ended undisturbed.
-constexpr unsigned kMsgSizePassStarted = kWmUser + 5002;
-constexpr unsigned kMsgSizePassEnded = kWmUser + 5003;
 
 // How often the worker looks at its state.
 constexpr unsigned kSizePollMilliseconds = 200;

@@ -1,8 +1,7 @@
 #include "wizard/ending_reaction.h"
 
 #include "core/message_face.h"
-#include "net/controller_messages.h"
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 namespace {
@@ -24,9 +23,9 @@ EndingReaction ClosedConnection(std::intptr_t detail) {
 
 EndingReaction ReactionToEnding(int code, std::intptr_t detail) {
   switch (code) {
-    case 10: return Notice(L"EXIT", L"ARCI");
-    case 11: return Notice(L"EXIT", L"LANG");
-    case 12: return Notice(L"EXIT", L"VER");
+    case kEndArchMismatch: return Notice(L"EXIT", L"ARCI");
+    case kEndLanguageMismatch: return Notice(L"EXIT", L"LANG");
+    case kEndVersionMismatch: return Notice(L"EXIT", L"VER");
     case kEndConnectionClosed: return ClosedConnection(detail);
     case kEndConnectionFailure:
       // The sending PC ended a connection whose commands broke the order of

@@ -1,4 +1,4 @@
-// How the wizard answers an ending condition (WM_USER+3501): which message
+// How the wizard answers an ending condition (kMsgWizardEnding): which message
 // it shows, and whether it then closes, stays, or goes back to the data step.
 #pragma once
 

@@ -461,7 +461,7 @@ void WizardFlow::OnRequest(int code, LParam extra) {
 void WizardFlow::OnStage(int code, std::int64_t value) {
   if (closed_) return;
   pages_.PassStage(code, value);
-  if (code == kStageInit && value != 0) Post(kMsgWizardEnding, kEndConnectionFailure, 0);
+  if (code == kStepCheck && value != 0) Post(kMsgWizardEnding, kEndConnectionFailure, 0);
 }
 
 void WizardFlow::OnEnableNav(bool back, bool next) {

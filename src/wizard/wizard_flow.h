@@ -5,8 +5,8 @@
 // driven page by page without a window.
 //
 // The flow is a message target: pages and controllers post or send their
-// requests (WM_USER+3300), stages (3310), button switches (3320) and endings
-// (3501) to Handle(). The window procedure calls the On... members for clicks
+// requests, stages, button switches and endings (core/wizard_messages.h)
+// to Handle(). The window procedure calls the On... members for clicks
 // and system notifications.
 #pragma once
 
@@ -20,7 +20,6 @@
 #include "core/wizard_state.h"
 #include "core/wizard_view.h"
 #include "net/controller_messages.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
 #include "platform/shell_exec.h"
 #include "wizard/wizard_links.h"
@@ -31,18 +30,6 @@ namespace tvx {
 // Power states of the wizard.
 constexpr std::uint8_t kPowerMains = 100;
 constexpr std::uint8_t kPowerBattery = 101;
-
-// Request codes of kMsgWizardRequest (the step codes of the conversation).
-constexpr int kRequestSenderRun = kPageSenderRun;      // 333: the peer started, leave the waiting page
-constexpr int kRequestAccounts = kStepAccount;         // 334: connected, show the account page
-constexpr int kRequestLeaveData = kPageSenderNetwork;  // 335: leave the data page forward as it is
-constexpr int kRequestAccountStage = kStepScan;        // 337: the receiving run has started
-constexpr int kRequestSenderDone = kStepFinish;        // 340: lParam 1 USB run, 0 network run
-constexpr int kRequestReceiverDone = kPageReceiverDone;  // 341: lParam 1 USB run, 0 network run
-constexpr int kRequestConfiguration = 345;             // started with "/config"
-
-// The stage whose non-zero value ends the connection.
-constexpr int kStageInit = kStepCheck;  // 332
 
 struct WizardFlowSetup {
   // All of these must outlive the flow.

@@ -3,7 +3,7 @@
 #include "base/file.h"
 #include "base/message_loop.h"
 #include "base/path.h"
-#include "engine/tool_runner.h"
+#include "engine/program_folder_files.h"
 #include "pages/accounts/account_mapping.h"
 #include "pages/configuration/configuration_page.h"
 #include "pages/connection/nt_config_tcp.h"
@@ -82,7 +82,7 @@ bool WizardPageSet::PrepareDataPage() { return pages_.data->EnterPage() != 0; }
 
 bool WizardPageSet::SendsKeptStore() const {
   // The sending controller sends a store it finds instead of capturing anew.
-  return method_ == kMethodNetwork && StoreExists() == 0;
+  return method_ == kMethodNetwork && ProgramFolderFiles(ProgramFolder()).StoreExists();
 }
 
 std::uint64_t WizardPageSet::TotalSelectedSize() {

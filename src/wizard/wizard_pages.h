@@ -60,7 +60,7 @@ class WizardPages {
   // --- Migration-type page (1) ---------------------------------------------
   // The looks of the four options, from which the flow reads the choice.
   virtual MigrationTypeLooks OptionLooks() = 0;
-  // The page posts WM_USER+3320 enabling Next only when both groups are chosen.
+  // The page posts kMsgWizardNav enabling Next only when both groups are chosen.
   virtual void RecomputeNext() = 0;
 
   // --- Data page (2) ---------------------------------------------------------
@@ -109,7 +109,7 @@ class WizardPages {
   virtual void StopRunAnimation(int page) = 0;
   // The page is left at the end of the run.
   virtual void FinishRunPage(int page) = 0;
-  // A stage of WM_USER+3310, passed to both run pages (332 INIT with its
+  // A stage of kMsgWizardStage, passed to both run pages (332 INIT with its
   // value, 334 ACCOUNT, 337 SCAN, 338 COPY/FINISHSCAN, 339 SERVERLOAD/LOAD).
   virtual void PassStage(int stage, std::int64_t value) = 0;
 

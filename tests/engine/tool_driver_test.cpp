@@ -139,7 +139,7 @@ TEST_F(ToolDriver, MissingToolShowsTheMessageAndTheOwnerHearsTheEnd) {
   Owner owner;
   ToolRunner runner;
   ToolThread thread;
-  ASSERT_TRUE(StartLoad(runner, thread, tools_, program_, L"", owner.Handle()));
+  ASSERT_TRUE(StartLoad(runner, thread, ProgramFolderFiles(program_), tools_, program_, L"", owner.Handle()));
   EXPECT_TRUE(thread.Running());
   EXPECT_TRUE(MessageLoop::RunUntil([&] { return owner.finished == 1; }, 20000));
   thread.Finished();
@@ -153,7 +153,7 @@ TEST_F(ToolDriver, StopByNameEndsARunningTool) {
   Owner owner;
   ToolRunner runner;
   ToolThread thread;
-  ASSERT_TRUE(StartScan(runner, thread, tools_, program_, owner.Handle()));
+  ASSERT_TRUE(StartScan(runner, thread, ProgramFolderFiles(program_), tools_, program_, owner.Handle()));
   // Stop once the tool has shown it is at work.
   for (int i = 0; i < 2000 && !PathExists(JoinPath(program_, kScanProgressName)); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -11,7 +11,7 @@
 
 #include "base/async_socket.h"
 #include "base/plain_message.h"
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 #include "pages/shared/net_page_controls.h"
 #include "support/controller_pair.h"
 
@@ -72,7 +72,7 @@ TEST_F(ClientControlTest, ARefusedConnectEndsTheWaitAtOnceAndTellsTheConnectionP
     EXPECT_FALSE(pair.client->Connected());
     // The wizard stays on the connection page: nothing ends it.
     ControllerPair::RunFor(100);
-    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndConnectionClosed});
+    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgWizardEnding), std::vector<WParam>{kEndConnectionClosed});
     EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
   }
 }
@@ -93,7 +93,7 @@ TEST_F(ClientControlTest, ABusySendingPcTurnsASecondReceivingPcAwayWithTheFailur
   EXPECT_FALSE(second.Connected());
   // The transfer under way goes on.
   EXPECT_TRUE(pair.server->Busy());
-  EXPECT_EQ(pair.newWizard.Count(kMsgConnectionEnd), 0);
+  EXPECT_EQ(pair.newWizard.Count(kMsgWizardEnding), 0);
 }
 
 TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationStarts) {
@@ -101,7 +101,7 @@ TEST_F(ClientControlTest, ConnectWithoutWaitingReturnsAtOnceAndTheConversationSt
   EXPECT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   EXPECT_TRUE(pair.view.kinds.empty());
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
   EXPECT_TRUE(pair.client->Connected());
   EXPECT_TRUE(pair.server->Busy());
 }
@@ -115,22 +115,22 @@ TEST_F(ClientControlTest, IncompatibleProfilesEndTheRunAndSendNothingBack) {
     const char* name;
     OsFacts receiving;
     int code;
-  } cases[] = {{"64-bit to 32-bit", arch32, kProfileArchMismatch},
-               {"other language", korean, kProfileLanguageMismatch}};
+  } cases[] = {{"64-bit to 32-bit", arch32, kEndArchMismatch},
+               {"other language", korean, kEndLanguageMismatch}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerPair pair(kPc, c.receiving);
     ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
-    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
-    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{static_cast<WParam>(c.code)});
-    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount));
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 0; }, 10000));
+    EXPECT_EQ(pair.newWizard.WParamsOf(kMsgWizardEnding), std::vector<WParam>{static_cast<WParam>(c.code)});
+    EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts));
     // The sending PC hears nothing more: it stays at its profile stage.
     ControllerPair::RunFor(300);
     EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardStage), std::vector<WParam>{kStepCheck});
 
     // Its program ends: the receiving PC, connected, reports the closed connection.
     pair.server.reset();
-    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 1; }, 10000));
+    ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 1; }, 10000));
     const RecordingTarget::Message last = pair.newWizard.messages.back();
     EXPECT_EQ(last.w, static_cast<WParam>(kEndConnectionClosed));
     EXPECT_EQ(last.l, kEndedOnReceivingPc);
@@ -146,7 +146,7 @@ TEST_F(ClientControlTest, AConnectionClosedBeforeTheConversationIsReportedAsNotC
   setup.port = listener.LocalPort();
   CClientControl client(setup);
   ASSERT_EQ(client.Connect(L"127.0.0.1", false), 0);
-  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.newWizard.Count(kMsgWizardEnding) > 0; }, 10000));
   EXPECT_EQ(pair.newWizard.messages.back().w, static_cast<WParam>(kEndConnectionClosed));
   EXPECT_EQ(pair.newWizard.messages.back().l, kEndedBeforeConnecting);
 }
@@ -158,7 +158,7 @@ TEST_F(ClientControlTest, AccountsConfirmedBeforeTheRuleFileArrivedStillReachThe
   ControllerPair pair(kPc, kPc);
   ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
   ASSERT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardStage, kStepAccount)) << "the rule file came early";
   pair.client->Step(kStepScan, 0);
   EXPECT_TRUE(MessageLoop::RunUntil(

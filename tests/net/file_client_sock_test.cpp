@@ -77,7 +77,7 @@ struct ReceivingPc {
     if (!due.empty()) due.erase(due.begin());
   }
   std::vector<std::wstring> due;
-  std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgConnectionEnd); }
+  std::vector<WParam> Endings() const { return owner.WParamsOf(kMsgWizardEnding); }
   std::wstring Path(const wchar_t* name) const { return JoinPath(folder, name); }
   std::string Read(const wchar_t* name) const {
     std::string bytes;
@@ -156,7 +156,7 @@ TEST(FileClientSock, RefusedInputEndsTheConnectionAndWritesNothing) {
     pc.Expect({row.command});
     const std::string bytes = EncodeHeader(CommandHeader{row.command, name, row.size, row.value}) + "0123456789";
     ASSERT_TRUE(sender.connection->SendAll(bytes.data(), bytes.size()));
-    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgConnectionEnd) > 0; }))
+    ASSERT_TRUE(Pump([&] { return !pc.Endings().empty() && sender.owner.Count(kMsgWizardEnding) > 0; }))
         << "both ends see the connection end";
 
     EXPECT_EQ(pc.Endings(), std::vector<WParam>{row.code});

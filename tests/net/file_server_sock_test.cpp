@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wizard_messages.h"
 #include "fakes/recording_target.h"
-#include "net/net_messages.h"
 
 namespace tvx {
 namespace {
@@ -41,7 +41,7 @@ struct SendingPc {
     owner.onMessage = [this](unsigned msg, WParam, LParam l) {
       if (msg == kMsgAccepted && !busy) connection = listener.TakeAccepted();
       if (msg == kMsgCommandStep) commands.push_back(reinterpret_cast<CFileServerSock*>(l)->LastHeader().command);
-      if (msg == kMsgConnectionEnd) connection.reset();
+      if (msg == kMsgWizardEnding) connection.reset();
     };
     listener.SetOwner(owner.Handle(), wizard.Handle());
     listener.Create(0, kLoopback);
@@ -73,7 +73,7 @@ TEST(FileServerSock, ReportsTheReceivingPcsCommandsAsSteps) {
   // The controller may delete the connection while it handles the close.
   client.Close();
   ASSERT_TRUE(Pump([&] { return pc.connection == nullptr; }));
-  EXPECT_EQ(pc.owner.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndConnectionClosed});
+  EXPECT_EQ(pc.owner.WParamsOf(kMsgWizardEnding), std::vector<WParam>{kEndConnectionClosed});
 }
 
 TEST(FileServerSock, ConnectionTheBusyControllerLeavesIsClosed) {

@@ -18,7 +18,7 @@
 #include "base/plain_message.h"
 #include "base/text.h"
 #include "engine/tool_runner.h"
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 #include "pages/shared/net_page_controls.h"
 #include "net/protocol.h"
 #include "support/controller_pair.h"
@@ -171,7 +171,7 @@ TEST_F(OutOfTurn, TheReceivingPcStoresAndAppliesNothingAndEndsTheConnection) {
         // No conversation yet: the connection page tells the user.
         EXPECT_EQ(page.Count(kMsgConnectFailed), 1);
       } else {
-        EXPECT_EQ(pair.newWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndConnectionFailure});
+        EXPECT_EQ(pair.newWizard.WParamsOf(kMsgWizardEnding), std::vector<WParam>{kEndConnectionFailure});
       }
       EXPECT_EQ(FilesUnder(pair.folder.HostPath() / "New"), before);
       EXPECT_FALSE(ControllerPair::Has(pair.newRunPage, kMsgRunFields, 1)) << "a store was applied";
@@ -207,7 +207,7 @@ TEST_F(OutOfTurn, TheSendingPcCapturesSendsAndWritesNothingAndEndsTheConnection)
       }
       ControllerPair::RunFor(30);
       const auto before = FilesUnder(pair.folder.HostPath() / "Old");
-      const std::size_t endings = pair.oldWizard.Count(kMsgConnectionEnd);
+      const std::size_t endings = pair.oldWizard.Count(kMsgWizardEnding);
 
       peer.Send(word);
       ASSERT_TRUE(MessageLoop::RunUntil([&] { return peer.closed; }, 5000)) << "the connection stays";
@@ -215,7 +215,7 @@ TEST_F(OutOfTurn, TheSendingPcCapturesSendsAndWritesNothingAndEndsTheConnection)
       EXPECT_EQ(FilesUnder(pair.folder.HostPath() / "Old"), before);
       EXPECT_FALSE(pair.server->Finished());
       EXPECT_FALSE(pair.server->HasConnection());
-      const std::vector<WParam> ended = pair.oldWizard.WParamsOf(kMsgConnectionEnd);
+      const std::vector<WParam> ended = pair.oldWizard.WParamsOf(kMsgWizardEnding);
       if (place == 0) {
         // Nobody was in the conversation yet: the sending PC waits on.
         EXPECT_EQ(ended.size(), endings);

@@ -11,8 +11,8 @@
 #include "base/async_socket.h"
 #include "base/plain_message.h"
 #include "base/text.h"
+#include "core/wizard_messages.h"
 #include "engine/tool_runner.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
 #include "profile/app_list.h"
 #include "support/controller_pair.h"
@@ -76,23 +76,23 @@ TEST_F(ServerControlTest, OnlyAConnectionWhileIdleIsAnswered) {
   // The receiving PC takes over and starts the conversation: busy.
   ASSERT_EQ(pair.client->Connect(L"127.0.0.1", true), 0);
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kStepAccount); }, 10000));
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
   ASSERT_TRUE(pair.server->Busy());
   Peer late;
   ASSERT_TRUE(late.Create());
   late.Connect(L"127.0.0.1", pair.server->ListenPort());
   ControllerPair::RunFor(500);
   EXPECT_TRUE(late.received.empty());
-  EXPECT_EQ(pair.oldWizard.Count(kMsgConnectionEnd), 0);
-  EXPECT_EQ(pair.newWizard.Count(kMsgConnectionEnd), 0);
+  EXPECT_EQ(pair.oldWizard.Count(kMsgWizardEnding), 0);
+  EXPECT_EQ(pair.newWizard.Count(kMsgWizardEnding), 0);
 }
 
 TEST_F(ServerControlTest, AFailedEarlierCaptureIsReportedAndItsFilesRemoved) {
   ControllerPair pair(kPc, kPc);
   WriteStoreOfEarlierRun(pair, "errorCode, 5\r\n");
   ConnectAndScan(pair);
-  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.oldWizard.Count(kMsgConnectionEnd) > 0; }, 10000));
-  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgConnectionEnd), std::vector<WParam>{kEndScanFailed});
+  ASSERT_TRUE(MessageLoop::RunUntil([&] { return pair.oldWizard.Count(kMsgWizardEnding) > 0; }, 10000));
+  EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardEnding), std::vector<WParam>{kEndScanFailed});
   for (const wchar_t* name : {kStoreName, kScanProgressName, kFileListName}) {
     SCOPED_TRACE(ToUtf8(name));
     EXPECT_FALSE(PathExists(JoinPath(pair.oldProgram, name)));
@@ -111,7 +111,7 @@ TEST_F(ServerControlTest, AStoreOfAnEarlierRunIsSentWithoutCapturingAgain) {
   ConnectAndScan(pair);
   // The receiving PC has no tool here: its apply ends at once.
   ASSERT_TRUE(MessageLoop::RunUntil(
-      [&] { return ControllerPair::Has(pair.oldWizard, kMsgWizardRequest, kStepFinish); }, 20000));
+      [&] { return ControllerPair::Has(pair.oldWizard, kMsgWizardRequest, kRequestSenderDone); }, 20000));
 
   EXPECT_EQ(pair.oldWizard.WParamsOf(kMsgWizardStage),
             (std::vector<WParam>{kStepCheck, kStepAccount, kStepAccount, kStepCopyRequest, kStepLoad}));

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "net/net_messages.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 namespace {

@@ -24,6 +24,7 @@
 #include "core/activity_log.h"
 #include "core/language_table.h"
 #include "core/os_facts.h"
+#include "core/wizard_messages.h"
 #include "engine/progress_files.h"
 #include "engine/tool_runner.h"
 #include "fakes/fake_uninstall_registry.h"
@@ -31,7 +32,6 @@
 #include "fakes/sandbox_root.h"
 #include "net/client_control.h"
 #include "net/controller_messages.h"
-#include "net/net_messages.h"
 #include "net/server_control.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
@@ -73,7 +73,7 @@ class WizardDouble final : public MessageTarget {
   std::vector<Message> Endings() const {
     std::vector<Message> endings;
     for (const Message& m : messages)
-      if (m.msg == kMsgConnectionEnd) endings.push_back(m);
+      if (m.msg == kMsgWizardEnding) endings.push_back(m);
     return endings;
   }
 
@@ -220,8 +220,8 @@ class TransferConversation : public testing::Test {
   bool RunToCompletion() {
     return MessageLoop::RunUntil(
         [&] {
-          return (oldWizard_.Got(kMsgWizardRequest, kStepFinish) &&
-                  newWizard_.Got(kMsgWizardRequest, kPageReceiverDone)) ||
+          return (oldWizard_.Got(kMsgWizardRequest, kRequestSenderDone) &&
+                  newWizard_.Got(kMsgWizardRequest, kRequestReceiverDone)) ||
                  !newWizard_.Endings().empty();
         },
         kLongWaitMs);
@@ -276,14 +276,14 @@ TEST_F(TransferConversation, MovesTheDataFromOnePcToTheOther) {
   ASSERT_TRUE(RunToCompletion());
 
   EXPECT_EQ(oldWizard_.Flow(),
-            (std::vector<WizardDouble::Message>{Page(kPageSenderRun), Stage(kStepCheck),
+            (std::vector<WizardDouble::Message>{Page(kRequestSenderRun), Stage(kStepCheck),
                                                 Stage(kStepAccount), Stage(kStepAccount),
                                                 Stage(kStepScan), Stage(kStepCopyRequest),
-                                                Stage(kStepLoad), Page(kStepFinish)}));
+                                                Stage(kStepLoad), Page(kRequestSenderDone)}));
   EXPECT_EQ(newWizard_.Flow(),
-            (std::vector<WizardDouble::Message>{Page(kStepAccount), Stage(kStepAccount),
+            (std::vector<WizardDouble::Message>{Page(kRequestAccounts), Stage(kStepAccount),
                                                 Stage(kStepScan), Stage(kStepCopyRequest),
-                                                Stage(kStepLoad), Page(kPageReceiverDone)}));
+                                                Stage(kStepLoad), Page(kRequestReceiverDone)}));
   EXPECT_TRUE(oldWizard_.Endings().empty());
   EXPECT_TRUE(newWizard_.Endings().empty());
   // A fresh capture is never offered for resuming: only the wait was shown.
@@ -422,7 +422,7 @@ TEST_F(TransferConversation, AReceivingPcRestartedDuringTheCaptureChecksTheProfi
   EXPECT_EQ(newWizard_.Flow(),
             (std::vector<WizardDouble::Message>{Page(kStepAccount), Stage(kStepAccount), Stage(kStepScan),
                                                 Stage(kStepCopyRequest), Stage(kStepLoad),
-                                                Page(kPageReceiverDone)}));
+                                                Page(kRequestReceiverDone)}));
   EXPECT_TRUE(newWizard_.Endings().empty());
   EXPECT_EQ(oldWizard_.Count(kMsgWizardStage, kStepScan), 1) << "one capture";
   ExpectDataRestored();
@@ -506,7 +506,7 @@ TEST_F(TransferConversation, RunPagesHearHowFarCaptureTransferAndApplyHaveCome) 
   oldWizard_.onMessage = [&](const WizardDouble::Message& m) {
     if (m.msg == kMsgWizardStage && m.w == kStepAccount && oldWizard_.Count(kMsgWizardStage, kStepAccount) == 2)
       accountsReached = true;
-    if (m.msg == kMsgWizardRequest && m.w == kStepFinish) senderFinished = true;
+    if (m.msg == kMsgWizardRequest && m.w == kRequestSenderDone) senderFinished = true;
   };
   oldRunPage_.onMessage = [&](const WizardDouble::Message& m) {
     if (m.msg == kMsgRunFields && m.w == 1 && m.l == 1) brake.Post(Brake::kTurn);  // the store was asked for

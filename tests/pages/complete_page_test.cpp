@@ -12,6 +12,7 @@
 #include "fakes/recording_result_view.h"
 #include "fakes/recording_shell.h"
 #include "fakes/sandbox_root.h"
+#include "core/program_files.h"
 #include "net/transfer_clock.h"
 #include "profile/pc_info.h"
 #include "support/result_page_files.h"
@@ -28,10 +29,10 @@ class CompletePageTest : public testing::Test {
              SizeAndMethodTexts(L"[COMPLETE]\r\nDESC1=All moved\r\n[FINISH]\r\nDESC4=d4\r\n"
                                 L"[MESSAGE]\r\nLOADFAIL=The load failed\r\n"));
   }
-  void TearDown() override { RemoveFile(ProgramFilePath(L"progress_load.txt")); }
+  void TearDown() override { RemoveFile(ProgramFilePath(kLoadProgressName)); }
 
   void LoadWrote(const std::string& megabytes, bool success) {
-    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"progress_load.txt"),
+    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kLoadProgressName),
                                ProgressLine("totalSizeInMBToTransfer, " + megabytes) +
                                    ProgressLine(success ? "errorCode, 0" : "errorCode, 71")));
   }

@@ -14,7 +14,9 @@
 #include "fakes/recording_result_view.h"
 #include "fakes/sandbox_root.h"
 #include "fakes/scripted_message_view.h"
+#include "core/program_files.h"
 #include "net/transfer_clock.h"
+#include "profile/app_list.h"
 #include "profile/pc_info.h"
 #include "support/result_page_files.h"
 
@@ -64,8 +66,8 @@ class FinishPageTest : public testing::Test {
   void ScanWrote(int files, const std::string& megabytes, bool success) {
     std::wstring list;
     for (int i = 0; i < files; ++i) list += L"C:\\Users\\alice\\f" + std::to_wstring(i) + L".txt\r\n";
-    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"list.txt"), "\xFF\xFE" + ToUtf16Le(list)));
-    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(L"progress.txt"),
+    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kFileListName), "\xFF\xFE" + ToUtf16Le(list)));
+    ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kScanProgressName),
                                ProgressLine("totalSizeInMBToTransfer, " + megabytes) +
                                    ProgressLine(success ? "errorCode, 0" : "errorCode, 27")));
   }
@@ -164,7 +166,7 @@ TEST_F(FinishPageTest, NetworkModeHidesTheInstallOffer) {
   EXPECT_EQ(view_.face.desc2, L"d21");
   EXPECT_FALSE(PathExists(OnDrive(L"PCInfo.txt")));
   std::string list;
-  ASSERT_TRUE(ReadWholeFile(ProgramFilePath(L"Applist.ini"), list));
+  ASSERT_TRUE(ReadWholeFile(ProgramFilePath(kAppListName), list));
   EXPECT_EQ(list, "\xFF\xFE" + ToUtf16Le(L"Photo Album\r\n"));
 }
 

@@ -8,10 +8,10 @@
 
 #include "base/file.h"
 #include "base/path.h"
+#include "core/wizard_messages.h"
 #include "core/wizard_state.h"
 #include "fakes/recording_target.h"
 #include "net/controller_messages.h"
-#include "net/net_messages.h"
 #include "support/run_page_test.h"
 
 namespace tvx {
@@ -56,7 +56,7 @@ TEST_F(RunSourcePage, ShowsTheTextOfEachStage) {
     EXPECT_EQ(view_.stageLine, L"-");
   }
   ASSERT_TRUE(MessageLoop::RunUntil([&] { return wizard_.messages.size() == 2; }, 5000));
-  EXPECT_EQ(wizard_.WParamsOf(kMsgConnectionEnd), (std::vector<WParam>{10, 11}));
+  EXPECT_EQ(wizard_.WParamsOf(kMsgWizardEnding), (std::vector<WParam>{10, 11}));
   EXPECT_EQ(wizard_.messages[1].l, 0);
 }
 

@@ -12,7 +12,7 @@
 #include "base/text.h"
 #include "core/message_face.h"
 #include "core/wizard_state.h"
-#include "engine/tool_runner.h"
+#include "engine/program_folder_files.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_shell_folders.h"
 #include "fakes/fake_shell_namespace.h"
@@ -310,7 +310,7 @@ TEST_F(SelectDataTest, DecliningANewScanKeepsTheStoreAndSkipsThePage) {
   messages_.script = {ScriptedMessageView::Right()};
   EXPECT_EQ(page_->EnterPage(), 1);
   EXPECT_EQ(messages_.faces.back().title, L"Scan again?");
-  EXPECT_EQ(wizard_.requests, (std::vector<WParam>{kRequestKeepStore}));
+  EXPECT_EQ(wizard_.requests, (std::vector<WParam>{kRequestLeaveData}));
   for (const wchar_t* name : {kStoreName, kScanProgressName, kFileListName}) {
     EXPECT_TRUE(PathExists(ProgramFilePath(name))) << testing::PrintToString(name);
   }
@@ -318,7 +318,7 @@ TEST_F(SelectDataTest, DecliningANewScanKeepsTheStoreAndSkipsThePage) {
 
   messages_.script = {ScriptedMessageView::Left()};
   EXPECT_EQ(Enter(), 0);
-  EXPECT_EQ(StoreExists(), -1);
+  EXPECT_FALSE(ProgramFolderFiles(ProgramFolder()).StoreExists());
   EXPECT_FALSE(PathExists(ProgramFilePath(kScanProgressName)));
   EXPECT_EQ(wizard_.requests.size(), 1u);
 }
@@ -365,7 +365,7 @@ TEST_F(SelectDataTest, NoQuestionWithoutAStoreOrInUsbMode) {
   page_->SetMethod(kMethodUsb);
   EXPECT_EQ(Enter(), 0);
   EXPECT_TRUE(messages_.faces.empty());
-  EXPECT_EQ(StoreExists(), 0);
+  EXPECT_TRUE(ProgramFolderFiles(ProgramFolder()).StoreExists());
 }
 
 }  // namespace

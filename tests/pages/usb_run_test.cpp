@@ -239,7 +239,7 @@ TEST_F(UsbRun, CaptureOntoTheDriveThenApplyFromItMovesTheFiles) {
   receiving->CopyControlFilesFromDrive(usb);
   ASSERT_EQ(receiving->StartRun(L"", L""), 0);
   ASSERT_TRUE(RunEnded(2));
-  EXPECT_EQ(wizard_.WParamsOf(kMsgWizardRequest), (std::vector<WParam>{340, 341}));
+  EXPECT_EQ(wizard_.WParamsOf(kMsgWizardRequest), (std::vector<WParam>{kRequestSenderDone, kRequestReceiverDone}));
   EXPECT_TRUE(messages_.faces.empty());
   EXPECT_EQ(*plainMessages_, 0);
 

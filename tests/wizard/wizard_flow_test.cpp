@@ -443,11 +443,11 @@ TEST_F(WizardFlowTest, StagesReachTheRunPagesAndANonZeroInitEndsTheConnection) {
   flow_->OnRequest(kRequestSenderRun, 0);
   ASSERT_TRUE(flow_->Post(kMsgWizardStage, kStepScan, 0));
   Deliver([&] { return !pages_.stages.empty(); });
-  flow_->OnStage(kStageInit, 0);
+  flow_->OnStage(kStepCheck, 0);
   EXPECT_FALSE(flow_->Closed());
 
   view_.messages.script = {View::Right()};
-  flow_->OnStage(kStageInit, 3);
+  flow_->OnStage(kStepCheck, 3);
   Deliver([&] { return flow_->Closed(); });
   EXPECT_EQ(LastFace().text, L"CONNECTIONCLOSED");
   EXPECT_EQ(pages_.stages, (std::vector<std::pair<int, std::int64_t>>{{337, 0}, {332, 0}, {332, 3}}));

@@ -4,7 +4,8 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "engine/tool_runner.h"
+#include "base/path.h"
+#include "engine/program_folder_files.h"
 #include "pages/accounts/account_mapping.h"
 #include "pages/connection/nt_config_tcp.h"
 #include "pages/data/select_data.h"
@@ -175,9 +176,10 @@ void Autopilot::PressNext() {
 
 void Autopilot::WatchForCut() {
   // A store left by an earlier run does not count: only one that grows.
-  const std::int64_t before = StoreSize();
+  const ProgramFolderFiles files(ProgramFolder());
+  const std::int64_t before = files.StoreSize();
   while (!stopWatching_) {
-    const std::int64_t size = StoreSize();
+    const std::int64_t size = files.StoreSize();
     if (size >= options_.cutAtBytes && size != before) {
       report_.Line(L"cut: the store has " + std::to_wstring(size) + L" bytes; this PC goes dark");
       std::_Exit(3);

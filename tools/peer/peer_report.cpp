@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "base/text.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 
@@ -32,11 +33,11 @@ const wchar_t* PageName(int page) {
 
 std::wstring StageName(int stage, bool sending) {
   switch (stage) {
-    case 332: return L"INIT";
-    case 334: return L"ACCOUNT";
-    case 337: return L"SCAN";
-    case 338: return sending ? L"COPY" : L"FINISHSCAN";
-    case 339: return sending ? L"SERVERLOAD" : L"LOAD";
+    case kStepCheck: return L"INIT";
+    case kStepAccount: return L"ACCOUNT";
+    case kStepScan: return L"SCAN";
+    case kStepCopyRequest: return sending ? L"COPY" : L"FINISHSCAN";
+    case kStepLoad: return sending ? L"SERVERLOAD" : L"LOAD";
     default: return std::to_wstring(stage);
   }
 }

@@ -25,7 +25,7 @@ class PeerReport {
 
 // "data", "store drive" … for page index 0 to 12.
 const wchar_t* PageName(int page);
-// The stage of WM_USER+3310 as the run pages title it on this side.
+// The stage of kMsgWizardStage as the run pages title it on this side.
 std::wstring StageName(int stage, bool sending);
 
 }  // namespace tvx

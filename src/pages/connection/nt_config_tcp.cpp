@@ -6,7 +6,6 @@
 #include "core/activity_log.h"
 #include "core/message_dialog.h"
 #include "core/wizard_messages.h"
-#include "net/net_messages.h"
 #include "net/octets.h"
 #include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"

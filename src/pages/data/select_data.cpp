@@ -6,7 +6,7 @@
 #include "base/text.h"
 #include "core/message_dialog.h"
 #include "core/wizard_state.h"
-#include "engine/tool_runner.h"
+#include "engine/program_folder_files.h"
 #include "profile/pc_info.h"
 #include "select/account_categories.h"
 #include "select/account_disk_info.h"
@@ -55,14 +55,15 @@ void CSelectData::OnInitDialog() {
 }
 
 int CSelectData::EnterPage() {
-  if (method_ == kMethodNetwork && StoreExists() == 0) {
+  const ProgramFolderFiles files(ProgramFolder());
+  if (method_ == kMethodNetwork && files.StoreExists()) {
     if (ShowMessage(services_.language, services_.messages, L"NEWSCAN", {}, kMessageYesNo) !=
         kMessageYes) {
-      wizard_.Send(kMsgWizardRequest, kRequestKeepStore, 0);
+      wizard_.Send(kMsgWizardRequest, kRequestLeaveData, 0);
       return 1;
     }
-    DeleteStore();
-    DeleteScanFiles();
+    files.DeleteStore();
+    files.DeleteScanFiles();
   }
   const LanguageTable& language = services_.language;
   tree_.SetLanguage(language.LanguageId());

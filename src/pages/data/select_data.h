@@ -26,9 +26,6 @@
 
 namespace tvx {
 
-// Request code: keep the existing store and leave the data page forward.
-constexpr int kRequestKeepStore = 335;
-
 // Timers of the page.
 constexpr unsigned kTimerAccounts = 1;  // once, 1000 ms after creation
 constexpr unsigned kTimerFigures = 2;   // every 250 ms while a computation runs

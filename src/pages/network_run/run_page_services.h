@@ -8,6 +8,7 @@
 
 #include "base/message_loop.h"
 #include "core/language_table.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 
@@ -20,8 +21,5 @@ struct RunPageServices {
 
 // The running program's: its own folder and the system's processes.
 RunPageServices SystemRunPageServices(const LanguageTable& language);
-
-// Sent by the wizard or the controllers: stop the page's animation.
-constexpr unsigned kMsgStopAnimation = kWmUser + 3340;
 
 }  // namespace tvx

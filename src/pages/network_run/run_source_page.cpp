@@ -1,10 +1,10 @@
 #include "pages/network_run/run_source_page.h"
 
+#include "core/wizard_messages.h"
 #include "core/wizard_state.h"
+#include "engine/program_folder_files.h"
 #include "net/controller_messages.h"
-#include "net/net_messages.h"
 #include "net/protocol.h"
-#include "net/transfer_files.h"
 #include "pages/shared/run_texts.h"
 
 namespace tvx {
@@ -25,7 +25,7 @@ void CRunMigrationSource::OnInitDialog() {
 int CRunMigrationSource::Stage(int stage, std::int64_t value) {
   if (stage == kStepCheck) {
     if (value == kRefusedArchitecture || value == kRefusedLanguage) {
-      wizard_.Post(kMsgConnectionEnd, static_cast<WParam>(value), 0);
+      wizard_.Post(kMsgWizardEnding, static_cast<WParam>(value), 0);
       return 1;
     }
     if (!view_) return 0;
@@ -59,8 +59,8 @@ void CRunMigrationSource::OnDestroy() {
   if (!EndToolOnce(L"scanstate.exe")) return;
   if (role_ != kRoleSending) return;
   // A capture without its success line is never offered for resuming.
-  const TransferFiles files(services_.programFolder);
-  if (files.ScanResult() != 0) {
+  const ProgramFolderFiles files(services_.programFolder);
+  if (!files.ScanSucceeded()) {
     files.DeleteStore();
     files.DeleteScanFiles();
   }

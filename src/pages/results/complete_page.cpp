@@ -1,7 +1,7 @@
 #include "pages/results/complete_page.h"
 
 #include "base/path.h"
-#include "engine/progress_files.h"
+#include "engine/program_folder_files.h"
 #include "pages/results/result_texts.h"
 #include "profile/pc_info.h"
 
@@ -33,11 +33,11 @@ void CComplete::EnterPage(const std::wstring& elapsedText) {
   if (choice_.method == kMethodNetwork && view_) {
     view_->ShowMethod(language.GetText({L"COMMON", L"TNETWORK"}));
   }
-  if (LoadResult() != 0) ShowLoadFailed();
+  const ProgramFolderFiles program(ProgramFolder());
+  if (!program.LoadSucceeded()) ShowLoadFailed();
 
-  const std::int32_t files = ReadFileCount(services_.ini, ProgramFilePath(kPcInfoName));
-  std::int64_t megabytes = 0;
-  LoadSizeMB(megabytes);
+  const std::int32_t files = ReadFileCount(services_.ini, program.ProfilePath());
+  const std::int64_t megabytes = program.LoadSizeMB();
   if (!view_) return;
   view_->ShowFigures(MakeResultFigures(files, megabytes, elapsedText, language));
 }

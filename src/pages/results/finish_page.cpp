@@ -2,7 +2,7 @@
 
 #include "base/path.h"
 #include "core/message_dialog.h"
-#include "engine/progress_files.h"
+#include "engine/program_folder_files.h"
 #include "engine/usb_store.h"
 #include "pages/results/result_texts.h"
 #include "profile/app_list.h"
@@ -26,18 +26,18 @@ void CFinish::OnInitDialog() {
 
 void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elapsedText) {
   const LanguageTable& language = services_.language;
-  BuildAppList(services_.registry, ProgramFilePath(kAppListName));
+  const ProgramFolderFiles program(ProgramFolder());
+  BuildAppList(services_.registry, program.AppListPath());
 
   // The count goes into the profile before the profile is copied to the
   // drive, so the receiving PC reads it from there.
-  const auto files = static_cast<std::int32_t>(CountListedFiles());
-  WriteFileCountFresh(services_.ini, ProgramFilePath(kPcInfoName), files);
+  const auto files = static_cast<std::int32_t>(program.CountListedFiles());
+  WriteFileCountFresh(services_.ini, program.ProfilePath(), files);
 
-  std::int64_t megabytes = 0;
-  ScanSizeMB(megabytes);
+  const std::int64_t megabytes = program.ScanSizeMB();
   if (view_) view_->ShowFigures(MakeResultFigures(files, megabytes, elapsedText, language));
 
-  if (ScanResult() != 0) ShowScanFailed();
+  if (!program.ScanSucceeded()) ShowScanFailed();
 
   if (choice_.method == kMethodNetwork) {
     if (view_) {

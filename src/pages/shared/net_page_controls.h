@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/message_loop.h"
+#include "core/wizard_messages.h"
 
 namespace tvx {
 
@@ -37,8 +38,4 @@ constexpr int kCtlRetrySearch = 1245;
 
 // The animation both pages play while they wait (GIF resource).
 constexpr int kNetPageAnimation = 363;
-
-// Search thread -> receiving page: the search has ended; wParam the number
-// of the search, so the end of a search that was replaced is told apart.
-constexpr unsigned kMsgSearchEnded = kWmUser + 3343;
 }  // namespace tvx

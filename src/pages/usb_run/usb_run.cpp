@@ -12,7 +12,6 @@
 #include "net/controller_messages.h"
 #include "net/protocol.h"
 #include "net/transfer_clock.h"
-#include "net/transfer_files.h"
 #include "pages/shared/run_texts.h"
 
 namespace tvx {
@@ -34,10 +33,6 @@ CRunMigration::CRunMigration(UsbRunServices services, const OsFacts& facts, RunV
 CRunMigration::~CRunMigration() { OnDestroy(); }
 
 bool CRunMigration::Sending() const { return role_ == kRoleSending; }
-
-std::wstring CRunMigration::ToolFolder() const {
-  return JoinPath(services_.programFolder, ToolFolderName(facts_.archCode));
-}
 
 void CRunMigration::OnInitDialog() {
   if (view_) view_->ShowFace(MakeRunPageFace(RunPageKind::kUsb, services_.language));
@@ -88,25 +83,18 @@ int CRunMigration::StartRun(const std::wstring& storeDrive, const std::wstring& 
 }
 
 void CRunMigration::StartTool(const std::wstring& accountOptions) {
-  const std::wstring toolFolder = ToolFolder();
-  ChangeCurrentFolder(toolFolder);
   // The found root ends in a separator, the store page's drive does not.
   storeFolder_ = JoinPath(storeFolder_, kUsbStoreFolder);
-  const TransferFiles files(services_.programFolder);
-  // The side files start afresh, so reading starts at their beginning.
-  runner_.progressPosition = 0;
+  const ProgramFolderFiles files(services_.programFolder);
   if (Sending()) {
-    files.DeleteScanFiles();
-    runner_.commandLine = ScanCommandLine(storeFolder_);
     if (view_) view_->SetStageLine(services_.language.GetText({L"RUN", L"TITLE1"}));
     timer_ = kTimerUsbScan;
+    StartScan(runner_, thread_, files, files.ToolFolder(facts_.archCode), storeFolder_, Handle());
   } else {
-    files.DeleteLoadProgress();
-    runner_.commandLine = LoadCommandLine(storeFolder_, accountOptions);
     if (view_) view_->SetStageLine(services_.language.GetText({L"RUN", L"TITLE3"}));
     timer_ = kTimerUsbLoad;
+    StartLoad(runner_, thread_, files, files.ToolFolder(facts_.archCode), storeFolder_, accountOptions, Handle());
   }
-  thread_.Start(runner_.commandLine, toolFolder, Handle());
   if (view_) view_->StartAnimation();
   startTime_ = services_.now();
   SetTimer(timer_, kUsbProgressMs);
@@ -139,7 +127,7 @@ void CRunMigration::OnToolFinished() {
   KillTimer(timer_);
   timer_ = 0;
   elapsed_ = ElapsedText(services_.now() - startTime_);
-  wizard_.Send(kMsgWizardRequest, static_cast<WParam>(Sending() ? kStepFinish : kPageReceiverDone), 1);
+  wizard_.Send(kMsgWizardRequest, static_cast<WParam>(Sending() ? kRequestSenderDone : kRequestReceiverDone), 1);
 }
 
 void CRunMigration::StopAnimation() {

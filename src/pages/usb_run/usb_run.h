@@ -90,7 +90,6 @@ class CRunMigration final : public MessageTarget, public UsbStoreAccess {
 
  private:
   bool Sending() const;
-  std::wstring ToolFolder() const;
   void StartTool(const std::wstring& accountOptions);
   void OnToolFinished();
 
