@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/message_loop.h"
+#include "net/controller_messages.h"
 #include "pages/network_run/network_run_page.h"
 #include "pages/network_run/run_page_services.h"
 
@@ -16,7 +17,8 @@ namespace tvx {
 
 class CRunMigrationSource final : public NetworkRunPage {
  public:
-  explicit CRunMigrationSource(RunPageServices services) : NetworkRunPage(std::move(services)) {}
+  explicit CRunMigrationSource(RunPageServices services)
+      : NetworkRunPage(std::move(services), kMsgCapturePercent, true) {}
   ~CRunMigrationSource() override;
 
   void SetWizard(TargetHandle wizard) { wizard_ = wizard; }
