@@ -23,13 +23,6 @@ namespace {
 constexpr unsigned kMsgStoreTimerOn = kWmUser + 3610;
 constexpr unsigned kMsgStoreTimerOff = kWmUser + 3611;
 
-void Trace(std::wstring_view line) { DebugOut(line); }
-
-void LogAndTrace(const std::wstring& line) {
-  WriteLog(line);
-  DebugOut(line);
-}
-
 }  // namespace
 
 // What one send tells the controller, on the send thread.
@@ -49,7 +42,7 @@ class CServerControl::SendReport final : public SendListener {
     control_.size_ = size;
     // Built only for someone who can see it: this runs once a block.
     if (DebugOutEnabled())
-      Trace(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
+      DebugOut(L"Transfer File: " + std::to_wstring(control_.sent_.load()) + L", " + std::to_wstring(size));
   }
   void OnStoreEnded() override {
     runPage_.Post(kMsgRunFields, 0, 0);
@@ -83,12 +76,12 @@ int CServerControl::StartListening(unsigned port) {
   listen_ = std::make_unique<CFileListenSock>();
   listen_->SetOwner(Handle(), setup_.wizard);
   if (!listen_->Create(port, setup_.listenAddress)) {
-    LogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    WriteLogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
     listen_.reset();
     return 1;
   }
   if (!listen_->Listen(5)) {
-    LogAndTrace(L"Server Socket Listen fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    WriteLogAndTrace(L"Server Socket Listen fail Error: " + std::to_wstring(AsyncSocket::LastError()));
     listen_.reset();
     return 1;
   }
@@ -124,7 +117,7 @@ void CServerControl::OnTimer(unsigned id) {
 }
 
 void CServerControl::OnAccepted() {
-  Trace(L"OnServerAccept()!");
+  DebugOut(L"OnServerAccept()!");
   WriteLog(L"ACCEPT command ");
   if (busy_ || !listen_) return;
   std::unique_ptr<CFileServerSock> accepted = listen_->TakeAccepted();
@@ -161,11 +154,11 @@ void CServerControl::Step(int step, std::int64_t value) {
   pendingValue_ = 0;
   switch (step) {
     case kStepAccepted:
-      Trace(L"server: SendCmdBlock() CONNECT!");
+      DebugOut(L"server: SendCmdBlock() CONNECT!");
       Prepare(kCmdConnect, kNoFileName, 0);
       break;
     case kStepInit:
-      Trace(L"server: SendCmdBlock() INIT!");
+      DebugOut(L"server: SendCmdBlock() INIT!");
       setup_.wizard.Send(kMsgWizardRequest, kPageSenderRun, 0);
       setup_.runPage.Send(kMsgRunFields, 0, 0);
       busy_ = true;
@@ -281,7 +274,7 @@ void CServerControl::OnSendEnded() {
 }
 
 void CServerControl::RemoveConnection(LParam socket) {
-  LogAndTrace(L"server: RemoveServerSock");
+  WriteLogAndTrace(L"server: RemoveServerSock");
   busy_ = false;
   if (socket == 0 || !connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return;
   if (sendBusy_) {
