@@ -8,6 +8,7 @@
 #include "core/wizard_messages.h"
 #include "net/octets.h"
 #include "pages/shared/net_page_controls.h"
+#include "pages/shared/page_texts.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
@@ -20,15 +21,16 @@ CNTConfigTCP::~CNTConfigTCP() { Destroy(); }
 void CNTConfigTCP::Init() {
   NTConfigTCPView& view = *setup_.view;
   const LanguageTable& language = *setup_.language;
-  view.SetText(kCtlReceiveLabel, language.GetText({L"NTCONFIGTCP", L"RECEIVEPC"}));
-  view.SetText(kCtlTitle, language.GetText({L"NTCONFIGTCP", L"TITLE"}));
-  view.SetText(kCtlPageDesc, language.GetText({L"NTCONFIGTCP", L"PAGEDESC"}));
-  view.SetText(kCtlBubble1, language.GetText({L"NTCONFIGTCP", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, language.GetText({L"NTCONFIGTCP", L"BUBBLE4"}));
-  view.SetText(kCtlWaitText, language.GetText({L"NTCONFIGTCP", L"IPSEARCH"}));
+  FillTexts<int>(view, language,
+                 {{kCtlReceiveLabel, {L"NTCONFIGTCP", L"RECEIVEPC"}},
+                  {kCtlTitle, {L"NTCONFIGTCP", L"TITLE"}},
+                  {kCtlPageDesc, {L"NTCONFIGTCP", L"PAGEDESC"}},
+                  {kCtlBubble1, {L"NTCONFIGTCP", L"BUBBLE3"}},
+                  {kCtlBubble2, {L"NTCONFIGTCP", L"BUBBLE4"}},
+                  {kCtlWaitText, {L"NTCONFIGTCP", L"IPSEARCH"}}});
   FillNetPageStatus(view, language);
-  view.SetText(kCtlCancelSearch, language.GetText({L"COMMON", L"CANCEL"}));
-  view.SetText(kCtlRetrySearch, language.GetText({L"COMMON", L"RETRY"}));
+  FillTexts<int>(view, language,
+                 {{kCtlCancelSearch, {L"COMMON", L"CANCEL"}}, {kCtlRetrySearch, {L"COMMON", L"RETRY"}}});
 }
 
 int CNTConfigTCP::Start(CClientControl& controller) {

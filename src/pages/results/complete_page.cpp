@@ -3,6 +3,7 @@
 #include "base/path.h"
 #include "engine/progress_files.h"
 #include "pages/results/result_texts.h"
+#include "pages/shared/page_texts.h"
 #include "profile/pc_info.h"
 
 namespace tvx {
@@ -19,10 +20,11 @@ void CComplete::OnInitDialog() {
   if (!view_) return;
   const LanguageTable& language = services_.language;
   SetCommonResultTexts(*view_, language);
-  view_->SetText(ResultLabel::PageDescription, language.GetText({L"COMPLETE", L"PAGEDESC"}));
-  view_->SetText(ResultLabel::PcCaption, language.GetText({L"COMMON", L"RECEIVEPC"}));
-  view_->SetText(ResultLabel::Desc1, language.GetText({L"COMPLETE", L"DESC1"}));
-  view_->SetText(ResultLabel::Desc4, language.GetText({L"FINISH", L"DESC4"}));
+  FillTexts<ResultLabel>(*view_, language,
+                         {{ResultLabel::PageDescription, {L"COMPLETE", L"PAGEDESC"}},
+                          {ResultLabel::PcCaption, {L"COMMON", L"RECEIVEPC"}},
+                          {ResultLabel::Desc1, {L"COMPLETE", L"DESC1"}},
+                          {ResultLabel::Desc4, {L"FINISH", L"DESC4"}}});
 }
 
 void CComplete::EnterPage(const std::wstring& elapsedText) {

@@ -5,6 +5,7 @@
 #include "engine/progress_files.h"
 #include "engine/usb_store.h"
 #include "pages/results/result_texts.h"
+#include "pages/shared/page_texts.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
 
@@ -14,13 +15,14 @@ void CFinish::OnInitDialog() {
   if (!view_) return;
   const LanguageTable& language = services_.language;
   SetCommonResultTexts(*view_, language);
-  view_->SetText(ResultLabel::PageDescription, language.GetText({L"FINISH", L"PAGEDESC"}));
-  view_->SetText(ResultLabel::PcCaption, language.GetText({L"COMMON", L"SENDPC"}));
-  view_->SetText(ResultLabel::Desc1, language.GetText({L"FINISH", L"DESC1"}));
-  view_->SetText(ResultLabel::Desc2, language.GetText({L"FINISH", L"DESC21"}));
-  view_->SetText(ResultLabel::Desc3, language.GetText({L"FINISH", L"DESC3"}));
-  view_->SetText(ResultLabel::Desc4, language.GetText({L"FINISH", L"DESC4"}));
-  view_->SetText(ResultLabel::InstallLink, language.GetText({L"INTRO", L"INSTALLLINK"}));
+  FillTexts<ResultLabel>(*view_, language,
+                         {{ResultLabel::PageDescription, {L"FINISH", L"PAGEDESC"}},
+                          {ResultLabel::PcCaption, {L"COMMON", L"SENDPC"}},
+                          {ResultLabel::Desc1, {L"FINISH", L"DESC1"}},
+                          {ResultLabel::Desc2, {L"FINISH", L"DESC21"}},
+                          {ResultLabel::Desc3, {L"FINISH", L"DESC3"}},
+                          {ResultLabel::Desc4, {L"FINISH", L"DESC4"}},
+                          {ResultLabel::InstallLink, {L"INTRO", L"INSTALLLINK"}}});
 }
 
 void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elapsedText) {

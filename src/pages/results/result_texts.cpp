@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/byte_size.h"
+#include "pages/shared/page_texts.h"
 
 namespace tvx {
 
@@ -17,15 +18,16 @@ std::wstring FormatMegabytes(std::int64_t megabytes, const LanguageTable& langua
 }
 
 void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language) {
-  view.SetText(ResultLabel::ResultCaption, language.GetText({L"COMPLETE", L"TITLE_CONNECTION_RESULT"}));
-  view.SetText(ResultLabel::MethodCaption, language.GetText({L"COMPLETE", L"TITLE_TRANS_METHOD"}));
-  view.SetText(ResultLabel::MethodValue, language.GetText({L"COMMON", L"TUSB"}));
-  view.SetText(ResultLabel::StateCaption, language.GetText({L"COMPLETE", L"TITLE_STATE"}));
-  view.SetText(ResultLabel::StateValue, language.GetText({L"COMMON", L"COMPLETE"}));
-  view.SetText(ResultLabel::LargeTitle, language.GetText({L"COMMON", L"COMPLETE"}));
-  view.SetText(ResultLabel::FilesCaption, language.GetText({L"FINISH", L"TITLE1"}));
-  view.SetText(ResultLabel::DataCaption, language.GetText({L"FINISH", L"TITLE2"}));
-  view.SetText(ResultLabel::TimeCaption, language.GetText({L"FINISH", L"TITLE3"}));
+  FillTexts<ResultLabel>(view, language,
+                         {{ResultLabel::ResultCaption, {L"COMPLETE", L"TITLE_CONNECTION_RESULT"}},
+                          {ResultLabel::MethodCaption, {L"COMPLETE", L"TITLE_TRANS_METHOD"}},
+                          {ResultLabel::MethodValue, {L"COMMON", L"TUSB"}},
+                          {ResultLabel::StateCaption, {L"COMPLETE", L"TITLE_STATE"}},
+                          {ResultLabel::StateValue, {L"COMMON", L"COMPLETE"}},
+                          {ResultLabel::LargeTitle, {L"COMMON", L"COMPLETE"}},
+                          {ResultLabel::FilesCaption, {L"FINISH", L"TITLE1"}},
+                          {ResultLabel::DataCaption, {L"FINISH", L"TITLE2"}},
+                          {ResultLabel::TimeCaption, {L"FINISH", L"TITLE3"}}});
 }
 
 bool UsesWideResultRows(std::uint16_t languageId) {

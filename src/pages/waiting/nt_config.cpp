@@ -11,6 +11,7 @@
 #include "net/send_disk_check.h"
 #include "net/server_control.h"
 #include "pages/shared/net_page_controls.h"
+#include "pages/shared/page_texts.h"
 #include "pages/shared/net_page_view.h"
 
 namespace tvx {
@@ -37,13 +38,14 @@ CNTConfig::~CNTConfig() { Destroy(); }
 void CNTConfig::Init() {
   NTConfigView& view = *setup_.view;
   const LanguageTable& language = *setup_.language;
-  view.SetText(kCtlSendLabel, language.GetText({L"NTCONFIG", L"SENDPC"}));
-  view.SetText(kCtlTitle, language.GetText({L"NTCONFIG", L"TITLE"}));
-  view.SetText(kCtlPageDesc, language.GetText({L"NTCONFIG", L"PAGEDESC"}));
-  view.SetText(kCtlBubble1, language.GetText({L"NTCONFIG", L"BUBBLE3"}));
-  view.SetText(kCtlBubble2, language.GetText({L"NTCONFIG", L"BUBBLE2"}));
-  view.SetText(kCtlBubble3, language.GetText({L"NTCONFIG", L"BUBBLE4"}));
-  view.SetText(kCtlWaitText, language.GetText({L"NTCONFIG", L"WAITDESC"}));
+  FillTexts<int>(view, language,
+                 {{kCtlSendLabel, {L"NTCONFIG", L"SENDPC"}},
+                  {kCtlTitle, {L"NTCONFIG", L"TITLE"}},
+                  {kCtlPageDesc, {L"NTCONFIG", L"PAGEDESC"}},
+                  {kCtlBubble1, {L"NTCONFIG", L"BUBBLE3"}},
+                  {kCtlBubble2, {L"NTCONFIG", L"BUBBLE2"}},
+                  {kCtlBubble3, {L"NTCONFIG", L"BUBBLE4"}},
+                  {kCtlWaitText, {L"NTCONFIG", L"WAITDESC"}}});
   FillNetPageStatus(view, language);
   view.SetText(kCtlAddressButton, language.GetText({L"NTCONFIG", L"CONNMANUAL"}));
 }
