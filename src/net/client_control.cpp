@@ -5,7 +5,6 @@
 
 #include "base/debug_output.h"
 #include "base/file.h"
-#include "base/plain_message.h"
 #include "base/socket_error.h"
 #include "core/activity_log.h"
 #include "net/controller_messages.h"
@@ -48,7 +47,7 @@ int CClientControl::Connect(const std::wstring& address, bool wait) {
   if (!socket_.Connect(address, setup_.port)) {
     const int error = AsyncSocket::LastError();
     if (error == kSockInvalid) {
-      ShowPlainMessage(L"Client Socket Connection fail Error: Invalid IPAddress");
+      if (setup_.view) setup_.view->ShowPlainNotice(L"Client Socket Connection fail Error: Invalid IPAddress");
       WriteLogAndTrace(L"Client Socket Connection fail Error: Invalid IP");
       return 1;
     }
