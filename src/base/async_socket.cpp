@@ -33,6 +33,15 @@ bool AsyncSocket::Fail(int error) {
   return false;
 }
 
+bool AsyncSocket::PrepareConnect(const std::wstring& address, unsigned port, std::uint32_t& target) {
+  if (!IsOpen()) return Fail(kSockNotSocket);
+  const std::optional<std::uint32_t> parsed = ParseIpv4(address);
+  if (!parsed || port == 0 || port > 0xFFFF) return Fail(kSockInvalid);
+  target = *parsed;
+  gate_.ExpectConnect();
+  return true;
+}
+
 int AsyncSocket::Send(const void* data, std::size_t length) {
   const std::intptr_t socket = handle_.load();
   if (socket == kNoSocket) {

@@ -91,6 +91,9 @@ class AsyncSocket {
   // Takes over an accepted socket.
   bool Adopt(std::intptr_t socket, unsigned events);
   bool Fail(int error);
+  // The checks before a connect: an open socket, a dotted address (into
+  // `target`) and a port; then the gate expects the connect result.
+  bool PrepareConnect(const std::wstring& address, unsigned port, std::uint32_t& target);
 
   // The platform's halves of Send, SendAll, LocalPort and PeerAddress.
   // One send call on `socket`: bytes sent, or -1 with the Winsock error

@@ -188,11 +188,9 @@ bool AsyncSocket::Accept(AsyncSocket& into) {
 }
 
 bool AsyncSocket::Connect(const std::wstring& address, unsigned port) {
-  if (!IsOpen()) return Fail(kSockNotSocket);
-  const std::optional<std::uint32_t> parsed = ParseIpv4(address);
-  if (!parsed || port == 0 || port > 0xFFFF) return Fail(kSockInvalid);
-  const sockaddr_in sa = MakeAddress(*parsed, port);
-  gate_.ExpectConnect();
+  std::uint32_t target = 0;
+  if (!PrepareConnect(address, port, target)) return false;
+  const sockaddr_in sa = MakeAddress(target, port);
   if (connect(static_cast<int>(handle_.load()), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0) {
     impl_->connecting = true;  // the loop reports the result, as Winsock does
     return true;

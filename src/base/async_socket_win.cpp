@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "base/async_socket.h"
+#include "base/handle_win.h"
 #include "base/ipv4.h"
 #include "base/socket_target.h"
 #include "base/win.h"
+#include "base/winsock_win.h"
 
 namespace tvx {
 
@@ -16,22 +18,6 @@ namespace {
 constexpr long kSendWaitMicroseconds = 200 * 1000;
 // Accepted sockets whose first notifications may still reach the listener.
 constexpr std::size_t kRecentAccepts = 16;
-
-// Winsock is started on first use and cleaned up when the program ends.
-bool WinsockStarted() {
-  struct Winsock {
-    bool ok;
-    Winsock() {
-      WSADATA data;
-      ok = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }
-    ~Winsock() {
-      if (ok) WSACleanup();
-    }
-  };
-  static const Winsock winsock;
-  return winsock.ok;
-}
 
 sockaddr_in MakeAddress(std::uint32_t address, unsigned port) {
   sockaddr_in sa = {};
@@ -80,15 +66,11 @@ bool AsyncSocket::Create(unsigned port, const std::wstring& bindAddress) {
   if (!WinsockStarted()) return Fail(kSockSystemFailure);
   const std::optional<std::uint32_t> address = ParseBindAddress(bindAddress);
   if (!address) return Fail(kSockInvalid);
-  const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  if (socket == INVALID_SOCKET) return Fail(WSAGetLastError());
+  SocketOwner socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  if (!socket.Valid()) return Fail(WSAGetLastError());
   const sockaddr_in sa = MakeAddress(*address, port);
-  if (bind(socket, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
-    const int error = WSAGetLastError();
-    closesocket(socket);
-    return Fail(error);
-  }
-  return Adopt(static_cast<std::intptr_t>(socket), kFdAll);
+  if (bind(socket.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) return Fail(WSAGetLastError());
+  return Adopt(static_cast<std::intptr_t>(socket.Release()), kFdAll);
 }
 
 bool AsyncSocket::Listen(int backlog) {
@@ -120,11 +102,9 @@ void AsyncSocket::ForwardForeign(std::uintptr_t socket, std::intptr_t packed) {
 }
 
 bool AsyncSocket::Connect(const std::wstring& address, unsigned port) {
-  if (!IsOpen()) return Fail(kSockNotSocket);
-  const std::optional<std::uint32_t> parsed = ParseIpv4(address);
-  if (!parsed || port == 0 || port > 0xFFFF) return Fail(kSockInvalid);
-  const sockaddr_in sa = MakeAddress(*parsed, port);
-  gate_.ExpectConnect();
+  std::uint32_t target = 0;
+  if (!PrepareConnect(address, port, target)) return false;
+  const sockaddr_in sa = MakeAddress(target, port);
   if (connect(AsSocket(handle_.load()), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0) return true;
   return Fail(WSAGetLastError());
 }

@@ -11,13 +11,13 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "base/winsock_win.h"
 #include "ui/wizard_frame_win.h"
 
 namespace tvx {
 
 WindowsStartupHost::~WindowsStartupHost() {
   StopGraphics();
-  if (socketsStarted_) WSACleanup();
 }
 
 void WindowsStartupHost::InitCommonControls() {
@@ -27,11 +27,7 @@ void WindowsStartupHost::InitCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
-bool WindowsStartupHost::InitSockets() {
-  WSADATA data;
-  socketsStarted_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-  return socketsStarted_;
-}
+bool WindowsStartupHost::InitSockets() { return WinsockStarted(); }
 
 void WindowsStartupHost::StartGraphics() {
   Gdiplus::GdiplusStartupInput input;

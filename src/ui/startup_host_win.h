@@ -26,7 +26,6 @@ class WindowsStartupHost final : public StartupHost {
  private:
   HINSTANCE instance_;
   int showCommand_;
-  bool socketsStarted_ = false;
   ULONG_PTR gdiplusToken_ = 0;
   PlainMessageView messages_;
 };

@@ -3,7 +3,6 @@
 #include "base/path.h"
 #include "engine/progress_files.h"
 #include "pages/results/result_texts.h"
-#include "pages/shared/page_texts.h"
 #include "profile/pc_info.h"
 
 namespace tvx {
@@ -17,14 +16,11 @@ std::wstring CreateTaskParameters(const std::wstring& definitionPath) {
 }
 
 void CComplete::OnInitDialog() {
-  if (!view_) return;
-  const LanguageTable& language = services_.language;
-  SetCommonResultTexts(*view_, language);
-  FillTexts<ResultLabel>(*view_, language,
-                         {{ResultLabel::PageDescription, {L"COMPLETE", L"PAGEDESC"}},
-                          {ResultLabel::PcCaption, {L"COMMON", L"RECEIVEPC"}},
-                          {ResultLabel::Desc1, {L"COMPLETE", L"DESC1"}},
-                          {ResultLabel::Desc4, {L"FINISH", L"DESC4"}}});
+  FillResultTexts(view_, services_.language,
+                  {{ResultLabel::PageDescription, {L"COMPLETE", L"PAGEDESC"}},
+                   {ResultLabel::PcCaption, {L"COMMON", L"RECEIVEPC"}},
+                   {ResultLabel::Desc1, {L"COMPLETE", L"DESC1"}},
+                   {ResultLabel::Desc4, {L"FINISH", L"DESC4"}}});
 }
 
 void CComplete::EnterPage(const std::wstring& elapsedText) {

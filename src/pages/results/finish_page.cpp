@@ -5,24 +5,20 @@
 #include "engine/progress_files.h"
 #include "engine/usb_store.h"
 #include "pages/results/result_texts.h"
-#include "pages/shared/page_texts.h"
 #include "profile/app_list.h"
 #include "profile/pc_info.h"
 
 namespace tvx {
 
 void CFinish::OnInitDialog() {
-  if (!view_) return;
-  const LanguageTable& language = services_.language;
-  SetCommonResultTexts(*view_, language);
-  FillTexts<ResultLabel>(*view_, language,
-                         {{ResultLabel::PageDescription, {L"FINISH", L"PAGEDESC"}},
-                          {ResultLabel::PcCaption, {L"COMMON", L"SENDPC"}},
-                          {ResultLabel::Desc1, {L"FINISH", L"DESC1"}},
-                          {ResultLabel::Desc2, {L"FINISH", L"DESC21"}},
-                          {ResultLabel::Desc3, {L"FINISH", L"DESC3"}},
-                          {ResultLabel::Desc4, {L"FINISH", L"DESC4"}},
-                          {ResultLabel::InstallLink, {L"INTRO", L"INSTALLLINK"}}});
+  FillResultTexts(view_, services_.language,
+                  {{ResultLabel::PageDescription, {L"FINISH", L"PAGEDESC"}},
+                   {ResultLabel::PcCaption, {L"COMMON", L"SENDPC"}},
+                   {ResultLabel::Desc1, {L"FINISH", L"DESC1"}},
+                   {ResultLabel::Desc2, {L"FINISH", L"DESC21"}},
+                   {ResultLabel::Desc3, {L"FINISH", L"DESC3"}},
+                   {ResultLabel::Desc4, {L"FINISH", L"DESC4"}},
+                   {ResultLabel::InstallLink, {L"INTRO", L"INSTALLLINK"}}});
 }
 
 void CFinish::EnterPage(const std::wstring& usbFolder, const std::wstring& elapsedText) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/byte_size.h"
-#include "pages/shared/page_texts.h"
 
 namespace tvx {
 
@@ -17,8 +16,10 @@ std::wstring FormatMegabytes(std::int64_t megabytes, const LanguageTable& langua
   return FormatByteSize(mib * kBytesPerMiB, language);
 }
 
-void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language) {
-  FillTexts<ResultLabel>(view, language,
+void FillResultTexts(ResultPageView* view, const LanguageTable& language,
+                     std::initializer_list<LabelText<ResultLabel>> pageTexts) {
+  if (!view) return;
+  FillTexts<ResultLabel>(*view, language,
                          {{ResultLabel::ResultCaption, {L"COMPLETE", L"TITLE_CONNECTION_RESULT"}},
                           {ResultLabel::MethodCaption, {L"COMPLETE", L"TITLE_TRANS_METHOD"}},
                           {ResultLabel::MethodValue, {L"COMMON", L"TUSB"}},
@@ -28,6 +29,7 @@ void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language) {
                           {ResultLabel::FilesCaption, {L"FINISH", L"TITLE1"}},
                           {ResultLabel::DataCaption, {L"FINISH", L"TITLE2"}},
                           {ResultLabel::TimeCaption, {L"FINISH", L"TITLE3"}}});
+  FillTexts<ResultLabel>(*view, language, pageTexts);
 }
 
 bool UsesWideResultRows(std::uint16_t languageId) {

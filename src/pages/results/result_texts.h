@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "core/language_table.h"
 #include "pages/results/result_view.h"
+#include "pages/shared/page_texts.h"
 
 namespace tvx {
 
@@ -16,8 +18,10 @@ std::wstring FormatFileCount(std::int32_t count, const LanguageTable& language);
 // The tool's MiB figure as bytes, formatted; a negative figure counts 0.
 std::wstring FormatMegabytes(std::int64_t megabytes, const LanguageTable& language);
 
-// The labels both pages fill alike at creation: result, method (USB until
-// the page learns otherwise), state, title and the three row captions.
-void SetCommonResultTexts(ResultPageView& view, const LanguageTable& language);
+// Fills the labels at creation: those both pages fill alike (result, method
+// (USB until the page learns otherwise), state, title and the three row
+// captions), then the page's own. Nothing without a view.
+void FillResultTexts(ResultPageView* view, const LanguageTable& language,
+                     std::initializer_list<LabelText<ResultLabel>> pageTexts);
 
 }  // namespace tvx
