@@ -68,42 +68,22 @@ struct Find : Kernel {
   static void Close(HANDLE handle) { FindClose(handle); }
 };
 
-struct RegistryKey {
-  using Type = HKEY;
-  static constexpr HKEY kNone = nullptr;
-  static bool Valid(HKEY key) { return key != nullptr; }
-  static void Close(HKEY key) { RegCloseKey(key); }
-};
-
-struct Module {
-  using Type = HMODULE;
-  static constexpr HMODULE kNone = nullptr;
-  static bool Valid(HMODULE module) { return module != nullptr; }
-  static void Close(HMODULE module) { FreeLibrary(module); }
-};
-
-struct Socket {
-  using Type = SOCKET;
-  static constexpr SOCKET kNone = INVALID_SOCKET;
-  static bool Valid(SOCKET socket) { return socket != INVALID_SOCKET; }
-  static void Close(SOCKET socket) { closesocket(socket); }
-};
-
-template <typename T>
-struct GdiObject {
+// A value that is "none" when it equals `None`, freed by `CloseFn`.
+template <typename T, auto CloseFn, T None = T()>
+struct Plain {
   using Type = T;
-  static constexpr T kNone = nullptr;
-  static bool Valid(T object) { return object != nullptr; }
-  static void Close(T object) { DeleteObject(object); }
+  static constexpr T kNone = None;
+  static bool Valid(T value) { return value != None; }
+  static void Close(T value) { CloseFn(value); }
 };
 
+using RegistryKey = Plain<HKEY, RegCloseKey>;
+using Module = Plain<HMODULE, FreeLibrary>;
+using Socket = Plain<SOCKET, closesocket, INVALID_SOCKET>;
+template <typename T>
+using GdiObject = Plain<T, DeleteObject>;
 // A device context made by CreateCompatibleDC.
-struct MemoryDc {
-  using Type = HDC;
-  static constexpr HDC kNone = nullptr;
-  static bool Valid(HDC dc) { return dc != nullptr; }
-  static void Close(HDC dc) { DeleteDC(dc); }
-};
+using MemoryDc = Plain<HDC, DeleteDC>;
 
 // A window's device context from GetDC, given back to that window.
 struct WindowDc {

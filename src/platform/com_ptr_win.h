@@ -13,21 +13,10 @@ namespace tvx {
 
 namespace handle_traits {
 
-struct Bstr {
-  using Type = BSTR;
-  static constexpr BSTR kNone = nullptr;
-  static bool Valid(BSTR text) { return text != nullptr; }
-  static void Close(BSTR text) { SysFreeString(text); }
-};
-
+using Bstr = Plain<BSTR, SysFreeString>;
 // Memory from the COM task allocator (item identifiers among others).
 template <typename T>
-struct TaskMemory {
-  using Type = T*;
-  static constexpr T* kNone = nullptr;
-  static bool Valid(T* memory) { return memory != nullptr; }
-  static void Close(T* memory) { CoTaskMemFree(memory); }
-};
+using TaskMemory = Plain<T*, CoTaskMemFree>;
 
 }  // namespace handle_traits
 
