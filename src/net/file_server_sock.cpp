@@ -37,8 +37,8 @@ void CFileServerSock::OnReceive(int /*error*/) {
 void CFileServerSock::OnHeader() {
   WriteLogAndTrace(L"Server: GetDataHeaderInfo");
   header_ = block_.Take();
-  WriteLogAndTrace(L"Gettin Header: " + header_.command + L", " + header_.name + L", " + std::to_wstring(header_.size) + L", " +
-      std::to_wstring(header_.value));
+  WriteLogAndTrace(L"Gettin Header: " + header_.command + L", " + header_.name + L", " +
+                   std::to_wstring(header_.size) + L", " + std::to_wstring(header_.value));
   const std::shared_ptr<bool> alive = alive_;
   if (const int step = SendingPcStep(header_.command); step != 0)
     owner_.Send(kMsgCommandStep, static_cast<WParam>(step), reinterpret_cast<LParam>(this));
