@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/socket_error.h"
@@ -90,6 +91,22 @@ class AsyncSocket {
   // Takes over an accepted socket.
   bool Adopt(std::intptr_t socket, unsigned events);
   bool Fail(int error);
+  // The checks before a connect: an open socket, a dotted address (into
+  // `target`) and a port; then the gate expects the connect result.
+  bool PrepareConnect(const std::wstring& address, unsigned port, std::uint32_t& target);
+
+  // The platform's halves of Send, SendAll, LocalPort and PeerAddress.
+  // One send call on `socket`: bytes sent, or -1 with the Winsock error
+  // number in `error`.
+  std::ptrdiff_t SendOnce(std::intptr_t socket, const char* data, std::size_t length, int& error);
+  // Waits a short while for `socket` to take more data.
+  static void WaitWritable(std::intptr_t socket);
+  struct Endpoint {
+    std::uint32_t address;  // host order
+    unsigned port;
+  };
+  // This end of the open socket, or with `peer` the other end.
+  std::optional<Endpoint> EndpointOf(bool peer) const;
 
   std::atomic<std::intptr_t> handle_{kNoSocket};
   SocketGate gate_;

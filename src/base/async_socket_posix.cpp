@@ -141,19 +141,15 @@ AsyncSocket::~AsyncSocket() { Close(); }
 
 bool AsyncSocket::Create(unsigned port, const std::wstring& bindAddress) {
   if (IsOpen()) return Fail(kSockInvalid);
-  std::uint32_t address = INADDR_ANY;
-  if (!bindAddress.empty()) {
-    const std::optional<std::uint32_t> parsed = ParseIpv4(bindAddress);
-    if (!parsed) return Fail(kSockInvalid);
-    address = *parsed;
-  }
+  const std::optional<std::uint32_t> address = ParseBindAddress(bindAddress);
+  if (!address) return Fail(kSockInvalid);
   const int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) return Fail(WinsockErrorFromErrno(errno));
   // Winsock binds a port whose earlier connections still linger in TIME_WAIT;
   // without this a restarted listener would fail here for minutes.
   const int on = 1;
   setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-  const sockaddr_in sa = MakeAddress(address, port);
+  const sockaddr_in sa = MakeAddress(*address, port);
   if (bind(fd, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
     const int error = errno;
     close(fd);
@@ -192,11 +188,9 @@ bool AsyncSocket::Accept(AsyncSocket& into) {
 }
 
 bool AsyncSocket::Connect(const std::wstring& address, unsigned port) {
-  if (!IsOpen()) return Fail(kSockNotSocket);
-  const std::optional<std::uint32_t> parsed = ParseIpv4(address);
-  if (!parsed || port == 0 || port > 0xFFFF) return Fail(kSockInvalid);
-  const sockaddr_in sa = MakeAddress(*parsed, port);
-  gate_.ExpectConnect();
+  std::uint32_t target = 0;
+  if (!PrepareConnect(address, port, target)) return false;
+  const sockaddr_in sa = MakeAddress(target, port);
   if (connect(static_cast<int>(handle_.load()), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0) {
     impl_->connecting = true;  // the loop reports the result, as Winsock does
     return true;
@@ -235,44 +229,20 @@ int AsyncSocket::Receive(void* buffer, std::size_t length) {
   return static_cast<int>(got);
 }
 
-int AsyncSocket::Send(const void* data, std::size_t length) {
-  const std::intptr_t fd = handle_.load();
-  if (fd == kNoSocket) {
-    Fail(kSockNotSocket);
-    return -1;
-  }
-  const ssize_t sent = send(static_cast<int>(fd), data, CallLength(length), MSG_NOSIGNAL);
-  if (sent >= 0) return static_cast<int>(sent);
-  const int error = errno;
+std::ptrdiff_t AsyncSocket::SendOnce(std::intptr_t socket, const char* data, std::size_t length, int& error) {
+  const ssize_t sent = send(static_cast<int>(socket), data, CallLength(length), MSG_NOSIGNAL);
+  if (sent >= 0) return sent;
+  const int code = errno;
   // Winsock reports writability again after a send that would block; the
   // loop only hears of it on its own thread.
-  if ((error == EAGAIN || error == EWOULDBLOCK) && impl_->OnLoopThread()) impl_->wantOut = true;
-  Fail(error == EPIPE && impl_->sendShut ? kSockShutDown : WinsockErrorFromErrno(error));
+  if ((code == EAGAIN || code == EWOULDBLOCK) && impl_->OnLoopThread()) impl_->wantOut = true;
+  error = code == EPIPE && impl_->sendShut ? kSockShutDown : WinsockErrorFromErrno(code);
   return -1;
 }
 
-bool AsyncSocket::SendAll(const void* data, std::size_t length) {
-  const std::intptr_t fd = handle_.load();
-  if (fd == kNoSocket) return Fail(kSockNotSocket);
-  const char* next = static_cast<const char*>(data);
-  while (length > 0) {
-    // Closed meanwhile by the owning thread: its number may already name
-    // another socket.
-    if (handle_.load() != fd) return Fail(kSockNotSocket);
-    const ssize_t sent = send(static_cast<int>(fd), next, CallLength(length), MSG_NOSIGNAL);
-    if (sent >= 0) {
-      next += sent;
-      length -= static_cast<std::size_t>(sent);
-      continue;
-    }
-    const int error = errno;
-    if (error == EINTR) continue;
-    if (error != EAGAIN && error != EWOULDBLOCK)
-      return Fail(error == EPIPE && impl_->sendShut ? kSockShutDown : WinsockErrorFromErrno(error));
-    pollfd waiting = {static_cast<int>(fd), POLLOUT, 0};
-    poll(&waiting, 1, kSendWaitMs);
-  }
-  return true;
+void AsyncSocket::WaitWritable(std::intptr_t socket) {
+  pollfd waiting = {static_cast<int>(socket), POLLOUT, 0};
+  poll(&waiting, 1, kSendWaitMs);
 }
 
 bool AsyncSocket::ShutDownSending() {
@@ -301,20 +271,14 @@ bool AsyncSocket::Select(unsigned events) {
   return true;
 }
 
-unsigned AsyncSocket::LocalPort() const {
+std::optional<AsyncSocket::Endpoint> AsyncSocket::EndpointOf(bool peer) const {
   sockaddr_in sa = {};
   socklen_t length = sizeof sa;
-  if (!IsOpen() || getsockname(static_cast<int>(handle_.load()), reinterpret_cast<sockaddr*>(&sa), &length) != 0)
-    return 0;
-  return ntohs(sa.sin_port);
-}
-
-std::wstring AsyncSocket::PeerAddress() const {
-  sockaddr_in sa = {};
-  socklen_t length = sizeof sa;
-  if (!IsOpen() || getpeername(static_cast<int>(handle_.load()), reinterpret_cast<sockaddr*>(&sa), &length) != 0)
-    return std::wstring();
-  return FormatIpv4(ntohl(sa.sin_addr.s_addr));
+  if (!IsOpen()) return std::nullopt;
+  const int fd = static_cast<int>(handle_.load());
+  auto* name = reinterpret_cast<sockaddr*>(&sa);
+  if ((peer ? getpeername(fd, name, &length) : getsockname(fd, name, &length)) != 0) return std::nullopt;
+  return Endpoint{ntohl(sa.sin_addr.s_addr), ntohs(sa.sin_port)};
 }
 
 void AsyncSocket::ForwardForeign(std::uintptr_t, std::intptr_t) {

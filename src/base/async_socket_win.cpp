@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "base/async_socket.h"
+#include "base/handle_win.h"
 #include "base/ipv4.h"
 #include "base/socket_target.h"
 #include "base/win.h"
+#include "base/winsock_win.h"
 
 namespace tvx {
 
@@ -16,22 +18,6 @@ namespace {
 constexpr long kSendWaitMicroseconds = 200 * 1000;
 // Accepted sockets whose first notifications may still reach the listener.
 constexpr std::size_t kRecentAccepts = 16;
-
-// Winsock is started on first use and cleaned up when the program ends.
-bool WinsockStarted() {
-  struct Winsock {
-    bool ok;
-    Winsock() {
-      WSADATA data;
-      ok = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }
-    ~Winsock() {
-      if (ok) WSACleanup();
-    }
-  };
-  static const Winsock winsock;
-  return winsock.ok;
-}
 
 sockaddr_in MakeAddress(std::uint32_t address, unsigned port) {
   sockaddr_in sa = {};
@@ -78,21 +64,13 @@ bool AsyncSocket::Adopt(std::intptr_t socket, unsigned events) {
 bool AsyncSocket::Create(unsigned port, const std::wstring& bindAddress) {
   if (IsOpen()) return Fail(kSockInvalid);
   if (!WinsockStarted()) return Fail(kSockSystemFailure);
-  std::uint32_t address = INADDR_ANY;
-  if (!bindAddress.empty()) {
-    const std::optional<std::uint32_t> parsed = ParseIpv4(bindAddress);
-    if (!parsed) return Fail(kSockInvalid);
-    address = *parsed;
-  }
-  const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  if (socket == INVALID_SOCKET) return Fail(WSAGetLastError());
-  const sockaddr_in sa = MakeAddress(address, port);
-  if (bind(socket, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
-    const int error = WSAGetLastError();
-    closesocket(socket);
-    return Fail(error);
-  }
-  return Adopt(static_cast<std::intptr_t>(socket), kFdAll);
+  const std::optional<std::uint32_t> address = ParseBindAddress(bindAddress);
+  if (!address) return Fail(kSockInvalid);
+  SocketOwner socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  if (!socket.Valid()) return Fail(WSAGetLastError());
+  const sockaddr_in sa = MakeAddress(*address, port);
+  if (bind(socket.Get(), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) return Fail(WSAGetLastError());
+  return Adopt(static_cast<std::intptr_t>(socket.Release()), kFdAll);
 }
 
 bool AsyncSocket::Listen(int backlog) {
@@ -124,11 +102,9 @@ void AsyncSocket::ForwardForeign(std::uintptr_t socket, std::intptr_t packed) {
 }
 
 bool AsyncSocket::Connect(const std::wstring& address, unsigned port) {
-  if (!IsOpen()) return Fail(kSockNotSocket);
-  const std::optional<std::uint32_t> parsed = ParseIpv4(address);
-  if (!parsed || port == 0 || port > 0xFFFF) return Fail(kSockInvalid);
-  const sockaddr_in sa = MakeAddress(*parsed, port);
-  gate_.ExpectConnect();
+  std::uint32_t target = 0;
+  if (!PrepareConnect(address, port, target)) return false;
+  const sockaddr_in sa = MakeAddress(target, port);
   if (connect(AsSocket(handle_.load()), reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0) return true;
   return Fail(WSAGetLastError());
 }
@@ -146,43 +122,19 @@ int AsyncSocket::Receive(void* buffer, std::size_t length) {
   return got;
 }
 
-int AsyncSocket::Send(const void* data, std::size_t length) {
-  const std::intptr_t socket = handle_.load();
-  if (socket == kNoSocket) {
-    Fail(kSockNotSocket);
-    return -1;
-  }
-  const int sent = send(AsSocket(socket), static_cast<const char*>(data), CallLength(length), 0);
-  if (sent == SOCKET_ERROR) {
-    Fail(WSAGetLastError());
-    return -1;
-  }
-  return sent;
+std::ptrdiff_t AsyncSocket::SendOnce(std::intptr_t socket, const char* data, std::size_t length, int& error) {
+  const int sent = send(AsSocket(socket), data, CallLength(length), 0);
+  if (sent != SOCKET_ERROR) return sent;
+  error = WSAGetLastError();
+  return -1;
 }
 
-bool AsyncSocket::SendAll(const void* data, std::size_t length) {
-  const std::intptr_t socket = handle_.load();
-  if (socket == kNoSocket) return Fail(kSockNotSocket);
-  const char* next = static_cast<const char*>(data);
-  while (length > 0) {
-    // Closed meanwhile by the owning thread: its handle may already name
-    // another socket.
-    if (handle_.load() != socket) return Fail(kSockNotSocket);
-    const int sent = send(AsSocket(socket), next, CallLength(length), 0);
-    if (sent != SOCKET_ERROR) {
-      next += sent;
-      length -= static_cast<std::size_t>(sent);
-      continue;
-    }
-    const int error = WSAGetLastError();
-    if (error != WSAEWOULDBLOCK) return Fail(error);
-    fd_set writable;
-    FD_ZERO(&writable);
-    FD_SET(AsSocket(socket), &writable);
-    timeval wait = {0, kSendWaitMicroseconds};
-    select(0, nullptr, &writable, nullptr, &wait);
-  }
-  return true;
+void AsyncSocket::WaitWritable(std::intptr_t socket) {
+  fd_set writable;
+  FD_ZERO(&writable);
+  FD_SET(AsSocket(socket), &writable);
+  timeval wait = {0, kSendWaitMicroseconds};
+  select(0, nullptr, &writable, nullptr, &wait);
 }
 
 bool AsyncSocket::ShutDownSending() {
@@ -210,19 +162,14 @@ bool AsyncSocket::Select(unsigned events) {
   return true;
 }
 
-unsigned AsyncSocket::LocalPort() const {
+std::optional<AsyncSocket::Endpoint> AsyncSocket::EndpointOf(bool peer) const {
   sockaddr_in sa = {};
   int length = sizeof sa;
-  if (!IsOpen() || getsockname(AsSocket(handle_.load()), reinterpret_cast<sockaddr*>(&sa), &length) != 0) return 0;
-  return ntohs(sa.sin_port);
-}
-
-std::wstring AsyncSocket::PeerAddress() const {
-  sockaddr_in sa = {};
-  int length = sizeof sa;
-  if (!IsOpen() || getpeername(AsSocket(handle_.load()), reinterpret_cast<sockaddr*>(&sa), &length) != 0)
-    return std::wstring();
-  return FormatIpv4(ntohl(sa.sin_addr.s_addr));
+  if (!IsOpen()) return std::nullopt;
+  const SOCKET socket = AsSocket(handle_.load());
+  auto* name = reinterpret_cast<sockaddr*>(&sa);
+  if ((peer ? getpeername(socket, name, &length) : getsockname(socket, name, &length)) != 0) return std::nullopt;
+  return Endpoint{ntohl(sa.sin_addr.s_addr), ntohs(sa.sin_port)};
 }
 
 }  // namespace tvx

@@ -2,9 +2,9 @@
 #include <climits>
 
 #include "base/file.h"
+#include "base/handle_win.h"
 #include "base/path.h"
 #include "base/text.h"
-#include "base/handle_win.h"
 #include "base/win.h"
 
 namespace tvx {
@@ -29,7 +29,7 @@ bool Stat(const std::wstring& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
 bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
   HandleOwner file(CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  return file.get() != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file.get(), &info) != 0;
+  return file.Get() != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file.Get(), &info) != 0;
 }
 
 // Windows refuses to write a read-only file, but Wine run by root lets the
@@ -193,7 +193,7 @@ bool ListFolder(const std::wstring& folder, std::vector<DirEntry>& entries) {
   entries.clear();
   WIN32_FIND_DATAW data{};
   FindOwner find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &data));
-  if (find.get() == INVALID_HANDLE_VALUE) {
+  if (find.Get() == INVALID_HANDLE_VALUE) {
     // A drive root has no "." entry: an empty one finds nothing at all.
     return GetLastError() == ERROR_FILE_NOT_FOUND && IsFolder(folder);
   }
@@ -207,7 +207,7 @@ bool ListFolder(const std::wstring& folder, std::vector<DirEntry>& entries) {
     entry.length = isFolder ? 0 : Join64(data.nFileSizeHigh, data.nFileSizeLow);
     entry.lastWrite = FromFileTime(data.ftLastWriteTime);
     entries.push_back(std::move(entry));
-  } while (FindNextFileW(find.get(), &data));
+  } while (FindNextFileW(find.Get(), &data));
   return GetLastError() == ERROR_NO_MORE_FILES;
 }
 

@@ -33,4 +33,9 @@ std::wstring FormatIpv4(std::uint32_t address) {
   return text;
 }
 
+std::optional<std::uint32_t> ParseBindAddress(std::wstring_view text) {
+  if (text.empty()) return 0;
+  return ParseIpv4(text);
+}
+
 }  // namespace tvx

@@ -13,5 +13,7 @@ namespace tvx {
 // (no spaces, signs, hexadecimal or shortened forms).
 std::optional<std::uint32_t> ParseIpv4(std::wstring_view text);
 std::wstring FormatIpv4(std::uint32_t address);
+// The address a socket binds to: empty text means any address (0).
+std::optional<std::uint32_t> ParseBindAddress(std::wstring_view text);
 
 }  // namespace tvx

@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <ctime>
 
+#include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
 #include "base/text.h"
@@ -68,6 +69,11 @@ void WriteLog(std::wstring_view text) noexcept {
     WriteLogIn(ProgramFolder(), text);
   } catch (...) {
   }
+}
+
+void WriteLogAndTrace(std::wstring_view text) noexcept {
+  WriteLog(text);
+  DebugOut(text);
 }
 
 }  // namespace tvx

@@ -19,7 +19,10 @@ inline constexpr wchar_t kLogFileName[] = L"TVX_LOG.txt";
 // fails: a line that cannot be written is lost without a word.
 void WriteLog(std::wstring_view text) noexcept;
 
-// The same, in a given folder instead of the program folder.
+// Writes the line to the log and to the debugger's output.
+void WriteLogAndTrace(std::wstring_view text) noexcept;
+
+// The same as WriteLog, in a given folder instead of the program folder.
 void WriteLogIn(const std::wstring& folder, std::wstring_view text) noexcept;
 
 struct LogTime {

@@ -23,6 +23,21 @@ bool CanRead(const std::wstring& path) {
   return file.Open(path, OpenMode::Read);
 }
 
+// Copies the control files between the store folder and the program folder,
+// into the store when `intoStore`, out of it otherwise.
+ControlFileCopies CopyControlFiles(const std::wstring& store, const std::wstring& programFolder,
+                                   std::int32_t archCode, bool intoStore) {
+  const auto copy = [intoStore](const std::wstring& inStore, const std::wstring& inProgram) {
+    return intoStore ? CopyOneFile(inProgram, inStore, false) : CopyOneFile(inStore, inProgram, false);
+  };
+  ControlFileCopies copies;
+  copies.profile = copy(JoinPath(store, kPcInfoName), JoinPath(programFolder, kPcInfoName));
+  copies.appList = copy(JoinPath(store, kAppListName), JoinPath(programFolder, kAppListName));
+  if (KnownArchitecture(archCode))
+    copies.rules = copy(JoinPath(store, kRuleFile), RuleFileOfProgram(programFolder, archCode));
+  return copies;
+}
+
 }  // namespace
 
 std::wstring FindStoreRoot(const std::vector<UsbDrive>& drives) {
@@ -37,17 +52,7 @@ std::wstring FindStoreRoot(const std::vector<UsbDrive>& drives) {
 ControlFileCopies CopyControlFilesFromStore(const std::wstring& root,
                                             const std::wstring& programFolder,
                                             std::int32_t archCode) {
-  const std::wstring store = JoinPath(root, kUsbStoreFolder);
-  ControlFileCopies copies;
-  copies.profile = CopyOneFile(JoinPath(store, kPcInfoName), JoinPath(programFolder, kPcInfoName),
-                               false);
-  copies.appList = CopyOneFile(JoinPath(store, kAppListName),
-                               JoinPath(programFolder, kAppListName), false);
-  if (KnownArchitecture(archCode)) {
-    copies.rules = CopyOneFile(JoinPath(store, kRuleFile),
-                               RuleFileOfProgram(programFolder, archCode), false);
-  }
-  return copies;
+  return CopyControlFiles(JoinPath(root, kUsbStoreFolder), programFolder, archCode, false);
 }
 
 ControlFileCopies CopyControlFilesToStore(const std::wstring& drive,
@@ -57,16 +62,7 @@ ControlFileCopies CopyControlFilesToStore(const std::wstring& drive,
   // The capture made the folder; one that is gone again would otherwise
   // leave the store without its control files.
   MakeFolderPath(store);
-  ControlFileCopies copies;
-  copies.profile = CopyOneFile(JoinPath(programFolder, kPcInfoName), JoinPath(store, kPcInfoName),
-                               false);
-  copies.appList = CopyOneFile(JoinPath(programFolder, kAppListName),
-                               JoinPath(store, kAppListName), false);
-  if (KnownArchitecture(archCode)) {
-    copies.rules = CopyOneFile(RuleFileOfProgram(programFolder, archCode),
-                               JoinPath(store, kRuleFile), false);
-  }
-  return copies;
+  return CopyControlFiles(store, programFolder, archCode, true);
 }
 
 }  // namespace tvx

@@ -5,7 +5,6 @@
 
 #include "base/debug_output.h"
 #include "base/file.h"
-#include "base/plain_message.h"
 #include "base/socket_error.h"
 #include "core/activity_log.h"
 #include "core/wizard_messages.h"
@@ -17,13 +16,6 @@
 
 namespace tvx {
 namespace {
-
-void Trace(std::wstring_view line) { DebugOut(line); }
-
-void LogAndTrace(const std::wstring& line) {
-  WriteLog(line);
-  DebugOut(line);
-}
 
 
 std::wstring FormatKb(double kb) {
@@ -50,17 +42,17 @@ int CClientControl::Connect(const std::wstring& address, bool wait) {
   socket_.SetOwner(Handle(), setup_.wizard);
   socket_.SetReceiveFolder(setup_.programFolder, setup_.facts.archCode);
   if (!socket_.Create()) {
-    LogAndTrace(L"Client Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    WriteLogAndTrace(L"Client Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
   }
   if (!socket_.Connect(address, setup_.port)) {
     const int error = AsyncSocket::LastError();
     if (error == kSockInvalid) {
-      ShowPlainMessage(L"Client Socket Connection fail Error: Invalid IPAddress");
-      LogAndTrace(L"Client Socket Connection fail Error: Invalid IP");
+      if (setup_.view) setup_.view->ShowPlainNotice(L"Client Socket Connection fail Error: Invalid IPAddress");
+      WriteLogAndTrace(L"Client Socket Connection fail Error: Invalid IP");
       return 1;
     }
     if (error != kSockWouldBlock && error != kSockNoBuffers) {
-      LogAndTrace(L"Client Socket Connection fail Error: " + std::to_wstring(error));
+      WriteLogAndTrace(L"Client Socket Connection fail Error: " + std::to_wstring(error));
       return 1;
     }
     if (wait) {
@@ -73,7 +65,7 @@ int CClientControl::Connect(const std::wstring& address, bool wait) {
       }
     }
   }
-  Trace(L"client: socket Initialize()");
+  DebugOut(L"client: socket Initialize()");
   return 0;
 }
 
@@ -137,7 +129,7 @@ void CClientControl::Step(int step, std::int64_t value) {
       Prepare(kCmdInit, 0);
       startTime_ = NowSeconds();
       connected_ = true;
-      Trace(L"client: SendCmdBlock() INIT");
+      DebugOut(L"client: SendCmdBlock() INIT");
       if (waitDialog_) waitDialog_->CloseByOwner();
       SetTimer(kTimerSend, kSendDelayMs);
       break;
@@ -168,7 +160,7 @@ void CClientControl::Step(int step, std::int64_t value) {
 }
 
 void CClientControl::CheckProfile() {
-  Trace(L"client: SendCmdBlock() CHECK");
+  DebugOut(L"client: SendCmdBlock() CHECK");
   setup_.runPage.Send(kMsgRunFields, 0, 0);
   OsFacts& local = setup_.facts;
   const int result =
@@ -181,7 +173,7 @@ void CClientControl::CheckProfile() {
   }
   setup_.wizard.Send(kMsgWizardRequest, kRequestAccounts, 0);
   SetTimer(kTimerSend, kSendDelayMs);
-  Trace(L"client: SendCmdBlock() WM_CHANGEPAGE ACCOUNT");
+  DebugOut(L"client: SendCmdBlock() WM_CHANGEPAGE ACCOUNT");
 }
 
 void CClientControl::RequestStore(std::int64_t remoteSize) {
@@ -197,7 +189,7 @@ void CClientControl::RequestStore(std::int64_t remoteSize) {
            kMessageYes;
   });
   if (request.failure != kEndInvalidFile) {
-    LogAndTrace(L"USMT.MIG size server:" + FormatKb(request.neededKb) + L", " + FormatKb(request.freeKb));
+    WriteLogAndTrace(L"USMT.MIG size server:" + FormatKb(request.neededKb) + L", " + FormatKb(request.freeKb));
   }
   if (request.failure != 0) {
     setup_.wizard.Send(kMsgWizardEnding, static_cast<WParam>(request.failure), 0);
@@ -228,7 +220,7 @@ void CClientControl::OnApplyEnded() {
 }
 
 void CClientControl::OnDisconnected(WParam code, LParam l) {
-  Trace(L"client: OnDisconnected()!");
+  DebugOut(L"client: OnDisconnected()!");
   if (finished_) {
     setup_.wizard.Post(kMsgWizardEnding, kEndRebootQuestion, l);
     return;
@@ -245,7 +237,7 @@ void CClientControl::OnAttemptFailed() {
   // or a first command that was not CONNECT: no conversation began. The
   // wizard stays where it is; the connection page tells the user and lets
   // them try again.
-  LogAndTrace(L"client: the connection attempt failed");
+  WriteLogAndTrace(L"client: the connection attempt failed");
   Finalize();
   if (waitDialog_ && !waitDialog_->Ended()) waitDialog_->OnRightButton(false);
   setup_.wizard.Post(kMsgWizardEnding, kEndConnectionClosed, kEndedBeforeConnecting);

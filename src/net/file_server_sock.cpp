@@ -12,11 +12,6 @@ namespace {
 
 constexpr unsigned kReadEvents = kFdRead | kFdWrite | kFdConnect | kFdClose;
 
-void Log(const std::wstring& line) {
-  WriteLog(line);
-  DebugOut(line);
-}
-
 }  // namespace
 
 CFileServerSock::~CFileServerSock() { *alive_ = false; }
@@ -40,10 +35,10 @@ void CFileServerSock::OnReceive(int /*error*/) {
 }
 
 void CFileServerSock::OnHeader() {
-  Log(L"Server: GetDataHeaderInfo");
+  WriteLogAndTrace(L"Server: GetDataHeaderInfo");
   header_ = block_.Take();
-  Log(L"Gettin Header: " + header_.command + L", " + header_.name + L", " + std::to_wstring(header_.size) + L", " +
-      std::to_wstring(header_.value));
+  WriteLogAndTrace(L"Gettin Header: " + header_.command + L", " + header_.name + L", " +
+                   std::to_wstring(header_.size) + L", " + std::to_wstring(header_.value));
   const std::shared_ptr<bool> alive = alive_;
   // A word outside the vocabulary goes to the owner too (step 0): it is out
   // of the conversation's turn like any other, and ends the connection.
@@ -53,7 +48,7 @@ void CFileServerSock::OnHeader() {
 }
 
 void CFileServerSock::OnClose(int error) {
-  Log(L"Request: Client Socket OnClose " + std::to_wstring(error));
+  WriteLogAndTrace(L"Request: Client Socket OnClose " + std::to_wstring(error));
   // The owner may delete this socket: nothing after this.
   owner_.Send(kMsgWizardEnding, kEndConnectionClosed, reinterpret_cast<LParam>(this));
 }
@@ -69,7 +64,7 @@ void CFileListenSock::OnAccept(int /*error*/) {
   auto connection = std::make_unique<CFileServerSock>();
   connection->SetOwner(owner_, wizard_);
   if (!Accept(*connection)) {
-    Log(L"Server Socket Accept fail Error: " + std::to_wstring(LastError()));
+    WriteLogAndTrace(L"Server Socket Accept fail Error: " + std::to_wstring(LastError()));
     return;
   }
   accepted_ = std::move(connection);

@@ -25,9 +25,7 @@ std::int64_t ReceivedFileWriter::Open(ReceivedFile file, std::uint64_t offset) {
                              file_.Seek(static_cast<std::int64_t>(offset), SeekFrom::Begin) >= 0);
   }
   if (!opened) {
-    const std::wstring line = L"File Creation Fail:" + std::to_wstring(SystemErrorCode());
-    WriteLog(line);
-    DebugOut(line);
+    WriteLogAndTrace(L"File Creation Fail:" + std::to_wstring(SystemErrorCode()));
     file_.Close();
     return -1;
   }

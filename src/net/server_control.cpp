@@ -17,12 +17,6 @@
 namespace tvx {
 namespace {
 
-void Trace(std::wstring_view line) { DebugOut(line); }
-
-void LogAndTrace(const std::wstring& line) {
-  WriteLog(line);
-  DebugOut(line);
-}
 
 }  // namespace
 
@@ -74,12 +68,12 @@ int CServerControl::StartListening(unsigned port) {
   listen_ = std::make_unique<CFileListenSock>();
   listen_->SetOwner(Handle(), setup_.wizard);
   if (!listen_->Create(port, setup_.listenAddress)) {
-    LogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    WriteLogAndTrace(L"Server Socket Creation fail Error: " + std::to_wstring(AsyncSocket::LastError()));
     listen_.reset();
     return 1;
   }
   if (!listen_->Listen(5)) {
-    LogAndTrace(L"Server Socket Listen fail Error: " + std::to_wstring(AsyncSocket::LastError()));
+    WriteLogAndTrace(L"Server Socket Listen fail Error: " + std::to_wstring(AsyncSocket::LastError()));
     listen_.reset();
     return 1;
   }
@@ -115,7 +109,7 @@ void CServerControl::OnTimer(unsigned id) {
 }
 
 void CServerControl::OnAccepted() {
-  Trace(L"OnServerAccept()!");
+  DebugOut(L"OnServerAccept()!");
   WriteLog(L"ACCEPT command ");
   if (busy_ || !listen_) return;
   std::unique_ptr<CFileServerSock> accepted = listen_->TakeAccepted();
@@ -129,7 +123,7 @@ void CServerControl::OnAccepted() {
   if (capture_.Running()) {
     // A receiving PC that lost its connection while this PC captured and
     // came back: it starts over (profile, accounts) once the store is ready.
-    LogAndTrace(L"server: CONNECT waits for the capture");
+    WriteLogAndTrace(L"server: CONNECT waits for the capture");
     connectOwed_ = true;
     return;
   }
@@ -148,7 +142,7 @@ void CServerControl::OnCommand(WParam step, LParam socket) {
 }
 
 void CServerControl::RefuseOutOfTurn(LParam socket) {
-  LogAndTrace(L"Refused command out of turn: " + connection_->LastHeader().command + L", due: " + turn_.Due());
+  WriteLogAndTrace(L"Refused command out of turn: " + connection_->LastHeader().command + L", due: " + turn_.Due());
   // A connection that was only waiting for its CONNECT ends quietly; one
   // that was in the conversation ends it, and the user hears of it.
   const bool conversing = busy_;
@@ -173,11 +167,11 @@ void CServerControl::Step(int step, std::int64_t value) {
   pendingValue_ = 0;
   switch (step) {
     case kStepAccepted:
-      Trace(L"server: SendCmdBlock() CONNECT!");
+      DebugOut(L"server: SendCmdBlock() CONNECT!");
       Prepare(kCmdConnect, kNoFileName, 0);
       break;
     case kStepInit:
-      Trace(L"server: SendCmdBlock() INIT!");
+      DebugOut(L"server: SendCmdBlock() INIT!");
       setup_.wizard.Send(kMsgWizardRequest, kRequestSenderRun, 0);
       setup_.runPage.Send(kMsgRunFields, 0, 0);
       busy_ = true;
@@ -194,7 +188,7 @@ void CServerControl::Step(int step, std::int64_t value) {
     case kStepScan:
       if (capture_.Running()) {
         // Its files are the running capture's: starting another would lose them.
-        LogAndTrace(L"server: SCAN ignored, the capture runs");
+        WriteLogAndTrace(L"server: SCAN ignored, the capture runs");
         return;
       }
       if (files_.StoreExists()) {
@@ -308,7 +302,7 @@ void CServerControl::OnSendEnded(WParam send) {
 }
 
 void CServerControl::RemoveConnection(LParam socket) {
-  LogAndTrace(L"server: RemoveServerSock");
+  WriteLogAndTrace(L"server: RemoveServerSock");
   busy_ = false;
   connectOwed_ = false;
   turn_.Start();

@@ -1,7 +1,9 @@
-// Owners for COM interface pointers, BSTRs and VARIANTs, so every path out of
-// a COM call sequence releases what it obtained.
+// Owners for BSTRs, VARIANTs, task memory and the COM library, so every path
+// out of a COM call sequence releases what it obtained. Interface pointers are
+// held by ComPtr (base/handle_win.h).
 #pragma once
 
+#include "base/handle_win.h"
 #include "base/win.h"
 
 #include <objbase.h>
@@ -9,42 +11,22 @@
 
 namespace tvx {
 
+namespace handle_traits {
+
+using Bstr = Plain<BSTR, SysFreeString>;
+// Memory from the COM task allocator (item identifiers among others).
 template <typename T>
-class ComPtr {
+using TaskMemory = Plain<T*, CoTaskMemFree>;
+
+}  // namespace handle_traits
+
+template <typename T>
+using TaskMemoryOwner = ScopedHandle<handle_traits::TaskMemory<T>>;
+
+// A BSTR copy of `text`.
+class Bstr : public ScopedHandle<handle_traits::Bstr> {
  public:
-  ComPtr() = default;
-  ~ComPtr() { Reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-
-  T* operator->() const { return ptr_; }
-  T* Get() const { return ptr_; }
-  explicit operator bool() const { return ptr_ != nullptr; }
-  // Address for an out-parameter; releases what was held.
-  T** Put() {
-    Reset();
-    return &ptr_;
-  }
-  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
-  void Reset() {
-    if (ptr_) ptr_->Release();
-    ptr_ = nullptr;
-  }
-
- private:
-  T* ptr_ = nullptr;
-};
-
-class Bstr {
- public:
-  explicit Bstr(const wchar_t* text) : value_(SysAllocString(text)) {}
-  ~Bstr() { SysFreeString(value_); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  BSTR Get() const { return value_; }
-
- private:
-  BSTR value_;
+  explicit Bstr(const wchar_t* text) : ScopedHandle(SysAllocString(text)) {}
 };
 
 class Variant {

@@ -2,6 +2,7 @@
 // and the registry's network class key.
 #include "platform/network_adapters.h"
 
+#include "base/handle_win.h"
 #include "base/win.h"
 
 #include <iphlpapi.h>
@@ -16,23 +17,6 @@ namespace {
 
 constexpr wchar_t kNetworkClassKey[] =
     L"SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
-
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  bool OpenForReading(HKEY root, const std::wstring& path) {
-    return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
-  }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // A buffer the size the system asked for; empty when it cannot be had.
 std::unique_ptr<BYTE[]> Allocate(ULONG size) { return std::unique_ptr<BYTE[]>(new (std::nothrow) BYTE[size]); }
@@ -86,8 +70,9 @@ class WinNetworkAdapters final : public NetworkAdapters {
   }
 
   bool HasMediaSubType(const std::wstring& adapterName) override {
-    RegistryKey key;
-    if (!key.OpenForReading(HKEY_LOCAL_MACHINE, kNetworkClassKey + adapterName + L"\\Connection")) return false;
+    const std::wstring path = kNetworkClassKey + adapterName + L"\\Connection";
+    const RegistryKeyOwner key = OpenRegistryKey(HKEY_LOCAL_MACHINE, path.c_str(), KEY_READ);
+    if (!key.Valid()) return false;
     // Only whether the value is there matters, not what it holds.
     DWORD length = 0;
     return RegQueryValueExW(key.Get(), L"MediaSubType", nullptr, nullptr, nullptr, &length) == ERROR_SUCCESS;

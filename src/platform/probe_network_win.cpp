@@ -3,7 +3,9 @@
 // non-blocking, and the search waits on them with select.
 #include "platform/probe_network.h"
 
+#include "base/handle_win.h"
 #include "base/win.h"
+#include "base/winsock_win.h"
 
 namespace tvx {
 namespace {
@@ -11,25 +13,22 @@ namespace {
 class WinProbeSocket final : public ProbeSocket {
  public:
   explicit WinProbeSocket(SOCKET socket) : socket_(socket) {}
-  ~WinProbeSocket() override {
-    shutdown(socket_, SD_BOTH);
-    closesocket(socket_);
-  }
+  ~WinProbeSocket() override { shutdown(socket_.Get(), SD_BOTH); }
   WinProbeSocket(const WinProbeSocket&) = delete;
   WinProbeSocket& operator=(const WinProbeSocket&) = delete;
 
   int PendingError() const override {
     int error = 0;
     int length = sizeof(error);
-    if (getsockopt(socket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
+    if (getsockopt(socket_.Get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
       return WSAGetLastError();
     }
     return error;
   }
-  SOCKET Get() const { return socket_; }
+  SOCKET Get() const { return socket_.Get(); }
 
  private:
-  SOCKET socket_;
+  SocketOwner socket_;
 };
 
 // Lets the thread's own windows handle what has queued up while it waited.
@@ -44,10 +43,7 @@ void HandleQueuedMessages() {
 class WinProbeSession final : public ProbeSession {
  public:
   explicit WinProbeSession(WSAEVENT event) : event_(event) {}
-  ~WinProbeSession() override {
-    WSACloseEvent(event_);
-    WSACleanup();
-  }
+  ~WinProbeSession() override { WSACloseEvent(event_); }
   WinProbeSession(const WinProbeSession&) = delete;
   WinProbeSession& operator=(const WinProbeSession&) = delete;
 
@@ -91,13 +87,9 @@ class WinProbeSession final : public ProbeSession {
 class WinProbeNetwork final : public ProbeNetwork {
  public:
   std::unique_ptr<ProbeSession> Open() override {
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 0), &data) != 0) return nullptr;
+    if (!WinsockStarted()) return nullptr;
     const WSAEVENT event = WSACreateEvent();
-    if (event == WSA_INVALID_EVENT) {
-      WSACleanup();
-      return nullptr;
-    }
+    if (event == WSA_INVALID_EVENT) return nullptr;
     return std::make_unique<WinProbeSession>(event);
   }
 };

@@ -20,8 +20,8 @@ DWORD FindChildOf(DWORD parent) {
   if (!snapshot.Valid()) return 0;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
-       more = Process32NextW(snapshot.get(), &entry)) {
+  for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+       more = Process32NextW(snapshot.Get(), &entry)) {
     if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent) {
       return entry.th32ProcessID;
     }
@@ -42,24 +42,23 @@ void WaitForChild(DWORD child) {
 }
 
 bool EndProcessFromInside(HANDLE process, DWORD exitCode) {
-  HANDLE duplicate = nullptr;
+  HandleOwner duplicate;
   const bool duplicated = DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(),
-                                          &duplicate, PROCESS_ALL_ACCESS, FALSE, 0) != FALSE;
-  HANDLE target = duplicated ? duplicate : process;
+                                          duplicate.Put(), PROCESS_ALL_ACCESS, FALSE, 0) != FALSE;
+  HANDLE target = duplicated ? duplicate.Get() : process;
   DWORD error = ERROR_SUCCESS;
   bool ended = false;
   DWORD code = 0;
   if (GetExitCodeProcess(target, &code) && code == STILL_ACTIVE) {
     auto exitProcess = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"Kernel32"), "ExitProcess")));
-    HANDLE thread = exitProcess ? CreateRemoteThread(target, nullptr, 0, exitProcess,
-                                                     reinterpret_cast<void*>(
-                                                         static_cast<ULONG_PTR>(exitCode)),
-                                                     0, nullptr)
-                                : nullptr;
-    if (thread) {
+    const HandleOwner thread(exitProcess ? CreateRemoteThread(target, nullptr, 0, exitProcess,
+                                                              reinterpret_cast<void*>(
+                                                                  static_cast<ULONG_PTR>(exitCode)),
+                                                              0, nullptr)
+                                         : nullptr);
+    if (thread.Valid()) {
       WaitForSingleObject(target, INFINITE);
-      CloseHandle(thread);
       ended = true;
     } else {
       error = GetLastError();
@@ -67,7 +66,7 @@ bool EndProcessFromInside(HANDLE process, DWORD exitCode) {
   } else {
     error = ERROR_PROCESS_ABORTED;
   }
-  if (duplicated) CloseHandle(duplicate);
+  duplicate.Reset();
   if (!ended) SetLastError(error);
   return ended;
 }
@@ -99,7 +98,7 @@ int RunAndWait(const std::wstring& commandLine, const std::wstring& toolFolder) 
   }
   HandleOwner process(info.hProcess);
   HandleOwner thread(info.hThread);
-  WaitForSingleObject(process.get(), INFINITE);
+  WaitForSingleObject(process.Get(), INFINITE);
   process.Reset();
   thread.Reset();
   if (const DWORD child = FindChildOf(info.dwProcessId)) WaitForChild(child);
@@ -113,7 +112,7 @@ StopOutcome StopToolByName(const std::wstring& executableName) {
   }
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  if (!Process32FirstW(snapshot.get(), &entry)) {
+  if (!Process32FirstW(snapshot.Get(), &entry)) {
     return StopOutcome::kNoFirstEntry;
   }
   constexpr DWORD kRights = PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
@@ -122,12 +121,12 @@ StopOutcome StopToolByName(const std::wstring& executableName) {
     if (!process.Valid()) continue;
     if (executableName != entry.szExeFile) continue;
     DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    const bool ended = NativeArchCode() == 7 ? EndProcessFromInside(process.get(), code)
-                                             : TerminateProcess(process.get(), code) != FALSE;
-    if (ended) WaitForSingleObject(process.get(), INFINITE);
+    GetExitCodeProcess(process.Get(), &code);
+    const bool ended = NativeArchCode() == 7 ? EndProcessFromInside(process.Get(), code)
+                                             : TerminateProcess(process.Get(), code) != FALSE;
+    if (ended) WaitForSingleObject(process.Get(), INFINITE);
     break;
-  } while (Process32NextW(snapshot.get(), &entry));
+  } while (Process32NextW(snapshot.Get(), &entry));
   return StopOutcome::kDone;
 }
 

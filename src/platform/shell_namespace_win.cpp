@@ -11,6 +11,7 @@
 
 #include "base/debug_output.h"
 #include "base/file.h"
+#include "base/handle_win.h"
 #include "platform/com_ptr_win.h"
 
 namespace tvx {
@@ -20,47 +21,14 @@ namespace {
 class PidlItem final : public ShellItem {
  public:
   explicit PidlItem(LPITEMIDLIST pidl) : pidl_(pidl) {}
-  ~PidlItem() override { CoTaskMemFree(pidl_); }
-  PidlItem(const PidlItem&) = delete;
-  PidlItem& operator=(const PidlItem&) = delete;
-  LPCITEMIDLIST Get() const { return pidl_; }
+  LPCITEMIDLIST Get() const { return pidl_.Get(); }
 
  private:
-  LPITEMIDLIST pidl_;
+  TaskMemoryOwner<ITEMIDLIST> pidl_;
 };
 
 // A relative identifier handed out by an enumerator.
-class ChildPidl {
- public:
-  ChildPidl() = default;
-  ~ChildPidl() { CoTaskMemFree(pidl_); }
-  ChildPidl(const ChildPidl&) = delete;
-  ChildPidl& operator=(const ChildPidl&) = delete;
-  LPITEMIDLIST* Put() {
-    CoTaskMemFree(pidl_);
-    pidl_ = nullptr;
-    return &pidl_;
-  }
-  LPITEMIDLIST Get() const { return pidl_; }
-
- private:
-  LPITEMIDLIST pidl_ = nullptr;
-};
-
-class VolumeHandle {
- public:
-  explicit VolumeHandle(HANDLE handle) : handle_(handle) {}
-  ~VolumeHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  VolumeHandle(const VolumeHandle&) = delete;
-  VolumeHandle& operator=(const VolumeHandle&) = delete;
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
+using ChildPidl = TaskMemoryOwner<ITEMIDLIST>;
 
 std::shared_ptr<PidlItem> SpecialItem(int csidl) {
   LPITEMIDLIST pidl = nullptr;
@@ -159,7 +127,7 @@ class WindowsShellNamespace final : public ShellNamespace {
  private:
   static int BusTypeOf(wchar_t letter) {
     const wchar_t device[] = {L'\\', L'\\', L'.', L'\\', letter, L':', 0};
-    VolumeHandle volume(CreateFileW(device, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    const HandleOwner volume(CreateFileW(device, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               0, nullptr));
     if (!volume.Valid()) {
       DebugOut(L"can not open");

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "base/handle_win.h"
 #include "platform/com_ptr_win.h"
 #include "platform/native_system_info_win.h"
 
@@ -115,18 +116,16 @@ class WindowsSystemInfo final : public SystemInfo {
   }
 
   bool AcquireSingleInstance() override {
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, L"Tralvex");
+    HandleOwner mutex(CreateMutexW(nullptr, TRUE, L"Tralvex"));
     const DWORD error = GetLastError();
-    if (!mutex) {
+    if (!mutex.Valid()) {
       std::printf("CreateMutex error: %d\n", static_cast<int>(error));
       return false;
     }
-    ReleaseMutex(mutex);
-    if (error == ERROR_ALREADY_EXISTS) {
-      CloseHandle(mutex);
-      return false;
-    }
+    ReleaseMutex(mutex.Get());
+    if (error == ERROR_ALREADY_EXISTS) return false;
     // Kept open on purpose: the guard lives as long as the process.
+    mutex.Release();
     return true;
   }
 };

@@ -2,6 +2,7 @@
 // uninstall key, each subkey opened with query rights only.
 #include "platform/uninstall_registry.h"
 
+#include "base/handle_win.h"
 #include "base/win.h"
 
 #include <vector>
@@ -11,27 +12,12 @@ namespace {
 
 constexpr DWORD kSubkeyNameChars = 260;
 
-class KeyOwner {
- public:
-  KeyOwner() = default;
-  ~KeyOwner() {
-    if (key_) RegCloseKey(key_);
-  }
-  KeyOwner(const KeyOwner&) = delete;
-  KeyOwner& operator=(const KeyOwner&) = delete;
-
-  bool Open(const std::wstring& path, REGSAM rights) {
-    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, rights, &key_) == ERROR_SUCCESS;
-  }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 class RegistryEntry final : public UninstallEntry {
  public:
-  bool Open(const std::wstring& path) { return key_.Open(path, KEY_QUERY_VALUE); }
+  bool Open(const std::wstring& path) {
+    key_ = OpenRegistryKey(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE);
+    return key_.Valid();
+  }
 
   std::wstring ReadText(const wchar_t* valueName, std::size_t bufferChars) override {
     if (bufferChars == 0) return {};
@@ -52,7 +38,7 @@ class RegistryEntry final : public UninstallEntry {
   }
 
  private:
-  KeyOwner key_;
+  RegistryKeyOwner key_;
 };
 
 class RegistryUninstallKeys final : public UninstallRegistry {
@@ -61,8 +47,8 @@ class RegistryUninstallKeys final : public UninstallRegistry {
 
   bool ListSubkeys(std::vector<std::wstring>& names) override {
     names.clear();
-    KeyOwner key;
-    if (!key.Open(keyPath_, KEY_READ)) return false;
+    const RegistryKeyOwner key = OpenRegistryKey(HKEY_LOCAL_MACHINE, keyPath_.c_str(), KEY_READ);
+    if (!key.Valid()) return false;
     for (DWORD index = 0;; ++index) {
       wchar_t name[kSubkeyNameChars] = {};
       const LONG status = RegEnumKeyW(key.Get(), index, name, kSubkeyNameChars);

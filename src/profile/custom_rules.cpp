@@ -3,7 +3,6 @@
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
-#include "base/plain_message.h"
 #include "core/activity_log.h"
 #include "core/program_files.h"
 
@@ -95,7 +94,7 @@ int AddPatternEntry(int kind, const std::wstring& path, XmlDocument& document) {
     return 0;
   }
   if (kind != kPatternFile && kind != kPatternFolder) {
-    ShowPlainMessage(L"Wrong Type");
+    DebugOut(L"Wrong Type");
     return 0;
   }
   const XmlNodePtr objectSet = FindRuleTarget(*root);

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "base/debug_output.h"
-#include "base/plain_message.h"
 #include "base/text.h"
 #include "select/account_names.h"
 
@@ -59,9 +58,9 @@ std::vector<st_Account> EnumerateLocalAccounts(UserAccounts& service,
   return accounts;
 }
 
-std::vector<LocalAccountRecord> ReadLocalAccounts(UserAccounts& service) {
+std::vector<LocalAccountRecord> ReadLocalAccounts(UserAccounts& service, MessageView& messages) {
   const AccountQueryResult result = service.QueryLocalAccounts(AccountQueryStyle::AccountPage);
-  if (result.status == AccountQueryStatus::QueryFailed) ShowPlainMessage(kQueryFailedText);
+  if (result.status == AccountQueryStatus::QueryFailed) messages.ShowPlainNotice(kQueryFailedText);
   std::vector<LocalAccountRecord> accounts;
   if (result.status != AccountQueryStatus::Done) return accounts;
   for (LocalAccountRecord record : result.accounts) {

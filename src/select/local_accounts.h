@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/message_view.h"
 #include "platform/user_accounts.h"
 #include "select/select_records.h"
 
@@ -22,8 +23,9 @@ std::vector<st_Account> EnumerateLocalAccounts(UserAccounts& service,
 std::wstring AccountQueryTrace(const AccountQueryResult& result);
 
 // The account page's accounts: hidden accounts left out, an empty full name
-// replaced by the name, enumeration order. A failed query shows the plain
-// message "ExecQuery() Error!!"; any failure gives no accounts.
-std::vector<LocalAccountRecord> ReadLocalAccounts(UserAccounts& service);
+// replaced by the name, enumeration order. A failed query is told to
+// `messages` as the plain notice "ExecQuery() Error!!"; any failure gives no
+// accounts.
+std::vector<LocalAccountRecord> ReadLocalAccounts(UserAccounts& service, MessageView& messages);
 
 }  // namespace tvx

@@ -12,6 +12,7 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "base/winsock_win.h"
 #include "engine/tool_thread.h"
 #include "platform/environment.h"
 #include "platform/internet_reach.h"
@@ -48,7 +49,6 @@ struct SystemServices {
 
 WindowsStartupHost::~WindowsStartupHost() {
   StopGraphics();
-  if (socketsStarted_) WSACleanup();
 }
 
 void WindowsStartupHost::InitCommonControls() {
@@ -58,11 +58,7 @@ void WindowsStartupHost::InitCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
-bool WindowsStartupHost::InitSockets() {
-  WSADATA data;
-  socketsStarted_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-  return socketsStarted_;
-}
+bool WindowsStartupHost::InitSockets() { return WinsockStarted(); }
 
 void WindowsStartupHost::StartGraphics() {
   Gdiplus::GdiplusStartupInput input;

@@ -40,7 +40,6 @@ class WindowsStartupHost final : public StartupHost {
   SystemInfo& system_;
   IniFile& ini_;
   std::wstring programFolder_;
-  bool socketsStarted_ = false;
   ULONG_PTR gdiplusToken_ = 0;
   PlainMessageView messages_;
 };

@@ -2,31 +2,28 @@
 // region and a drag band at the top. Pages are placed into it later.
 #pragma once
 
+#include "base/handle_win.h"
 #include "base/win.h"
+#include "base/window_win.h"
 
 namespace tvx {
 
-class WizardFrame {
+class WizardFrame final : public Window {
  public:
   explicit WizardFrame(HINSTANCE instance);
-  ~WizardFrame();
-  WizardFrame(const WizardFrame&) = delete;
-  WizardFrame& operator=(const WizardFrame&) = delete;
+  ~WizardFrame() override;
 
   // Creates and shows the window; false when it cannot be created.
   bool Create(int showCommand);
-  HWND Window() const { return window_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnNcHitTest(LPARAM lParam);
-  void OnPaint();
-  void OnDestroy();
+  LRESULT OnNcHitTest(POINT screenPoint) override;
+  LRESULT OnEraseBackground(HDC dc) override;
+  LRESULT OnPaint() override;
+  LRESULT OnDestroy() override;
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
-  HFONT titleFont_ = nullptr;
+  GdiOwner<HFONT> titleFont_;
 };
 
 }  // namespace tvx

@@ -217,7 +217,7 @@ TEST_F(CustomRules, AddPatternEntrySkipsWhatItCannotAdd) {
   EXPECT_EQ(AddPatternEntry(kPatternFile, L"C:\\a.txt", *document), 0) << "nothing loaded";
   ASSERT_TRUE(document->Load(place_.TemplatePath()));
   EXPECT_EQ(AddPatternEntry(2, L"C:\\a.txt", *document), 0);
-  EXPECT_EQ(messages_, std::vector<std::wstring>{L"Wrong Type"});
+  EXPECT_TRUE(messages_.empty()) << "the result reports a wrong kind; nothing is shown";
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "base/plain_message.h"
 #include "fakes/fake_user_accounts.h"
+#include "fakes/scripted_message_view.h"
 
 namespace tvx {
 namespace {
@@ -45,36 +45,29 @@ TEST(LocalAccounts, AFailedStepKeepsWhatWasReadAndTracesTheStep) {
 
 class AccountPageAccounts : public testing::Test {
  protected:
-  void SetUp() override {
-    SetPlainMessageSink([this](std::wstring_view text, std::wstring_view) {
-      notices_.emplace_back(text);
-    });
-  }
-  void TearDown() override { SetPlainMessageSink({}); }
-
   FakeUserAccounts service_;
-  std::vector<std::wstring> notices_;
+  ScriptedMessageView messages_;
 };
 
 TEST_F(AccountPageAccounts, FillsEmptyFullNamesAndKeepsTheServicesOrder) {
   service_.Answer({{L"zed", L"", L"NEWPC"}, {L"HelpAssistant", L"", L"NEWPC"},
                    {L"robert", L"Robert R", L"NEWPC"}});
-  const std::vector<LocalAccountRecord> accounts = ReadLocalAccounts(service_);
+  const std::vector<LocalAccountRecord> accounts = ReadLocalAccounts(service_, messages_);
   EXPECT_EQ(accounts, (std::vector<LocalAccountRecord>{{L"zed", L"zed", L"NEWPC"},
                                                        {L"robert", L"Robert R", L"NEWPC"}}));
   EXPECT_EQ(service_.lastStyle, AccountQueryStyle::AccountPage);
-  EXPECT_TRUE(notices_.empty());
+  EXPECT_TRUE(messages_.notices.empty());
 }
 
 TEST_F(AccountPageAccounts, OnlyAFailedQueryIsShownToTheUser) {
   service_.result = {AccountQueryStatus::QueryFailed, 0, {}};
-  EXPECT_TRUE(ReadLocalAccounts(service_).empty());
-  EXPECT_EQ(notices_, (std::vector<std::wstring>{L"ExecQuery() Error!!"}));
+  EXPECT_TRUE(ReadLocalAccounts(service_, messages_).empty());
+  EXPECT_EQ(messages_.notices, (std::vector<std::wstring>{L"ExecQuery() Error!!"}));
 
-  notices_.clear();
+  messages_.notices.clear();
   service_.result = {AccountQueryStatus::ConnectFailed, 1, {{L"x", L"", L"PC"}}};
-  EXPECT_TRUE(ReadLocalAccounts(service_).empty());
-  EXPECT_TRUE(notices_.empty());
+  EXPECT_TRUE(ReadLocalAccounts(service_, messages_).empty());
+  EXPECT_TRUE(messages_.notices.empty());
 }
 
 }  // namespace

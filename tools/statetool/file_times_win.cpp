@@ -36,11 +36,11 @@ bool WriteFileTimes(const std::wstring& path, const FileTimes& times) {
   HandleOwner file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  if (file.Get() == INVALID_HANDLE_VALUE) return false;
   const FILETIME created = FromTicks(times.created);
   const FILETIME accessed = FromTicks(times.accessed);
   const FILETIME written = FromTicks(times.written);
-  return SetFileTime(file.get(), times.created ? &created : nullptr,
+  return SetFileTime(file.Get(), times.created ? &created : nullptr,
                      times.accessed ? &accessed : nullptr, times.written ? &written : nullptr) != 0;
 }
 

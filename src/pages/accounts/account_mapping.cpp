@@ -35,7 +35,7 @@ void CAccountMapping::FillRows() {
     m_arrSourceAccount.push_back({source.name, source.fullName, source.domain});
   }
   m_arrLocalAccount.clear();
-  for (const LocalAccountRecord& local : ReadLocalAccounts(services_.accounts)) {
+  for (const LocalAccountRecord& local : ReadLocalAccounts(services_.accounts, services_.messages)) {
     m_arrLocalAccount.push_back({local.name, local.fullName, local.domain});
   }
   const LanguageTable& language = services_.language;

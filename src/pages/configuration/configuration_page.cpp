@@ -1,5 +1,9 @@
 #include "pages/configuration/configuration_page.h"
 
+#include <cstddef>
+#include <iterator>
+#include <type_traits>
+
 #include "base/file.h"
 #include "base/text.h"
 
@@ -41,11 +45,11 @@ void CConfiguration::OnInitDialog() {
   texts.securityCaption = language.GetText({L"CONFIGURATION", L"DESC2"});
   texts.securityCentre = language.GetText({L"CONFIGURATION", L"DESC13"});
   texts.note = language.GetText({L"CONFIGURATION", L"DESC10"});
-  texts.buttons[0] = language.GetText({L"CONFIGURATION", L"DESC3"});
-  texts.buttons[1] = language.GetText({L"CONFIGURATION", L"DESC4"});
-  texts.buttons[2] = language.GetText({L"CONFIGURATION", L"DESC5"});
-  texts.buttons[3] = language.GetText({L"CONFIGURATION", L"DESC6"});
-  texts.buttons[4] = language.GetText({L"CONFIGURATION", L"DESC7"});
+  static constexpr LanguageKey kButtonKeys[] = {
+      {L"CONFIGURATION", L"DESC3"}, {L"CONFIGURATION", L"DESC4"}, {L"CONFIGURATION", L"DESC5"},
+      {L"CONFIGURATION", L"DESC6"}, {L"CONFIGURATION", L"DESC7"}};
+  static_assert(std::size(kButtonKeys) == std::extent_v<decltype(ConfigurationTexts::buttons)>);
+  for (std::size_t i = 0; i < std::size(kButtonKeys); ++i) texts.buttons[i] = language.GetText(kButtonKeys[i]);
   texts.clickableLinesX = ClickableLinesX(language.LanguageId());
   view_->SetUpPage(texts);
   view_->ShowRecoveryButton(FindRecoveryTool());

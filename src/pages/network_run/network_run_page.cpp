@@ -1,5 +1,8 @@
 #include "pages/network_run/network_run_page.h"
 
+#include "net/controller_messages.h"
+#include "pages/shared/run_texts.h"
+
 namespace tvx {
 
 void NetworkRunPage::StartAnimation() {
@@ -27,9 +30,21 @@ bool NetworkRunPage::EndToolOnce(const wchar_t* toolExe) {
 
 std::intptr_t NetworkRunPage::OnMessage(unsigned msg, WParam w, LParam l) {
   if (!view_) return 0;
-  if (msg == kMsgStopAnimation) StopAnimation();
-  else OnRunMessage(msg, w, l);
+  if (msg == kMsgStopAnimation) {
+    StopAnimation();
+  } else if (msg == kMsgRunFields) {
+    view_->ShowPercent(w != 0);
+    if (hasTime_) view_->ShowTime(l != 0);
+  } else if (msg == percentMsg_) {
+    ShowPercentValue(w);
+  } else {
+    OnRunMessage(msg, w, l);
+  }
   return 0;
+}
+
+void NetworkRunPage::ShowPercentValue(WParam percent) {
+  view_->SetPercent(PercentText(static_cast<std::int32_t>(percent)));
 }
 
 }  // namespace tvx

@@ -24,7 +24,10 @@ class NetworkRunPage : public MessageTarget {
   void StopAnimation();
 
  protected:
-  NetworkRunPage(RunPageServices services, RunView* view) : services_(std::move(services)), view_(view) {}
+  // `percentMsg` carries the page's percentage in its WParam; `hasTime`
+  // says whether the page shows the time left beside it.
+  NetworkRunPage(RunPageServices services, RunView* view, unsigned percentMsg, bool hasTime)
+      : services_(std::move(services)), view_(view), percentMsg_(percentMsg), hasTime_(hasTime) {}
 
   // Fills the page's controls with the face of this kind of page.
   void ShowFace(RunPageKind kind);
@@ -33,15 +36,26 @@ class NetworkRunPage : public MessageTarget {
   // Ends the page's tool, the first time only; false when that was done.
   bool EndToolOnce(const wchar_t* toolExe);
 
-  // Stops the strip on kMsgStopAnimation and hands every other message to
-  // OnRunMessage, both only while the page has a view.
+  // Shows the percentage given as a whole number.
+  void ShowPercentValue(WParam percent);
+
+  // Stops the strip on kMsgStopAnimation, shows or hides the progress
+  // fields on kMsgRunFields, shows the percentage and hands every other
+  // message to OnRunMessage, all only while the page has a view.
   std::intptr_t OnMessage(unsigned msg, WParam w, LParam l) final;
-  virtual void OnRunMessage(unsigned msg, WParam w, LParam l) = 0;
+  // The messages only this page reacts to; none by default.
+  virtual void OnRunMessage(unsigned msg, WParam w, LParam l) {
+    (void)msg;
+    (void)w;
+    (void)l;
+  }
 
   RunPageServices services_;
   RunView* view_;
 
  private:
+  const unsigned percentMsg_;
+  const bool hasTime_;
   bool destroyed_ = false;
 };
 

@@ -38,21 +38,9 @@ int CRunMigrationSource::Stage(int stage, std::int64_t value) {
 }
 
 void CRunMigrationSource::OnRunMessage(unsigned msg, WParam w, LParam l) {
-  switch (msg) {
-    case kMsgTransferProgress:
-      view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
-      view_->SetTimeLeft(TimeLeftText(static_cast<std::int64_t>(l)));
-      break;
-    case kMsgRunFields:
-      view_->ShowPercent(w != 0);
-      view_->ShowTime(l != 0);
-      break;
-    case kMsgCapturePercent:
-      view_->SetPercent(PercentText(static_cast<std::int32_t>(w)));
-      break;
-    default:
-      break;
-  }
+  if (msg != kMsgTransferProgress) return;
+  ShowPercentValue(w);
+  view_->SetTimeLeft(TimeLeftText(static_cast<std::int64_t>(l)));
 }
 
 void CRunMigrationSource::OnDestroy() {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/message_loop.h"
+#include "net/controller_messages.h"
 #include "pages/network_run/network_run_page.h"
 #include "pages/network_run/run_page_services.h"
 
@@ -17,7 +18,7 @@ namespace tvx {
 class CRunMigrationSource final : public NetworkRunPage {
  public:
   CRunMigrationSource(RunPageServices services, RunView* view, TargetHandle wizard)
-      : NetworkRunPage(std::move(services), view), wizard_(wizard) {}
+      : NetworkRunPage(std::move(services), view, kMsgCapturePercent, true), wizard_(wizard) {}
   ~CRunMigrationSource() override;
 
   // The page's copy of the role (11 when this PC sends).

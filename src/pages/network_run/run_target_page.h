@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/message_loop.h"
+#include "net/controller_messages.h"
 #include "pages/network_run/network_run_page.h"
 #include "pages/network_run/run_page_services.h"
 
@@ -14,7 +15,8 @@ namespace tvx {
 
 class CRunMigrationTarget final : public NetworkRunPage {
  public:
-  CRunMigrationTarget(RunPageServices services, RunView* view) : NetworkRunPage(std::move(services), view) {}
+  CRunMigrationTarget(RunPageServices services, RunView* view)
+      : NetworkRunPage(std::move(services), view, kMsgApplyPercent, false) {}
   ~CRunMigrationTarget() override;
 
   // Fills the page's controls, when its window is created.
@@ -25,9 +27,6 @@ class CRunMigrationTarget final : public NetworkRunPage {
 
   // The page window is going away; also done by the destructor.
   void OnDestroy();
-
- private:
-  void OnRunMessage(unsigned msg, WParam w, LParam l) override;
 };
 
 }  // namespace tvx

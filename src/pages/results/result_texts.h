@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "core/language_table.h"
 #include "pages/results/result_view.h"
+#include "pages/shared/page_texts.h"
 
 namespace tvx {
 

@@ -10,7 +10,9 @@
 #include "net/ip_list_model.h"
 #include "net/send_disk_check.h"
 #include "net/server_control.h"
+#include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"
+#include "pages/shared/page_texts.h"
 
 namespace tvx {
 namespace {
