@@ -17,9 +17,17 @@ const std::filesystem::path& ScratchFolder() {
     std::error_code error;
     const std::filesystem::path base =
         std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::filesystem::path made = base / ("tvx-fuzz-" + std::to_string(::getpid()));
+    // libFuzzer ends without running exit handlers, so each process clears
+    // the folders of the ones that have ended instead.
+    const std::string prefix = "tvx-fuzz-";
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+      const std::string name = entry.path().filename().string();
+      if (name.rfind(prefix, 0) == 0 && !std::filesystem::exists("/proc/" + name.substr(prefix.size()), error)) {
+        std::filesystem::remove_all(entry.path(), error);
+      }
+    }
+    std::filesystem::path made = base / (prefix + std::to_string(::getpid()));
     std::filesystem::create_directories(made);
-    std::atexit([] { std::filesystem::remove_all(ScratchFolder()); });
     return made;
   }();
   return folder;

@@ -1,7 +1,7 @@
 // Helpers of the fuzz targets: a property check that names what failed, and
 // files for the parsers that read from a path (each input is written to a
 // scratch folder of this process, on a memory file system when there is one,
-// removed when the process ends).
+// removed by the next fuzz process once this one has ended).
 #pragma once
 
 #include <string>
