@@ -8,16 +8,16 @@ void Window::Destroy() {
   if (window_) DestroyWindow(window_);
 }
 
-bool Window::CreateWindowFor(const WindowSpec& spec) {
+bool Window::CreateWindowFor(const WindowShape& shape) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = &Window::Trampoline;
-  wc.hInstance = spec.instance;
+  wc.hInstance = shape.instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = spec.className;
+  wc.lpszClassName = shape.className;
   if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, spec.x, spec.y, spec.width,
-                  spec.height, spec.parent, nullptr, spec.instance, this);
+  CreateWindowExW(shape.exStyle, shape.className, shape.title, shape.style, shape.x, shape.y, shape.width,
+                  shape.height, shape.parent, nullptr, shape.instance, this);
   return window_ != nullptr;
 }
 

@@ -9,7 +9,7 @@
 
 namespace tvx {
 
-struct WindowSpec {
+struct WindowShape {
   HINSTANCE instance = nullptr;
   const wchar_t* className = nullptr;  // registered on first use
   const wchar_t* title = L"";
@@ -38,7 +38,7 @@ class Window {
  protected:
   // Registers the class (arrow cursor, no background brush: the window
   // paints its own) and creates the window; false when either fails.
-  bool CreateWindowFor(const WindowSpec& spec);
+  bool CreateWindowFor(const WindowShape& shape);
 
   // What DefWindowProc answers to the message being handled.
   LRESULT Default();

@@ -20,16 +20,16 @@ WizardFrame::~WizardFrame() { Destroy(); }
 bool WizardFrame::Create(int showCommand) {
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kFrameWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kFrameHeight) / 2;
-  WindowSpec spec;
-  spec.instance = instance_;
-  spec.className = kClassName;
-  spec.title = kFrameTitle;
-  spec.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.x = x > 0 ? x : 0;
-  spec.y = y > 0 ? y : 0;
-  spec.width = kFrameWidth;
-  spec.height = kFrameHeight;
-  if (!CreateWindowFor(spec)) return false;
+  WindowShape shape;
+  shape.instance = instance_;
+  shape.className = kClassName;
+  shape.title = kFrameTitle;
+  shape.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
+  shape.x = x > 0 ? x : 0;
+  shape.y = y > 0 ? y : 0;
+  shape.width = kFrameWidth;
+  shape.height = kFrameHeight;
+  if (!CreateWindowFor(shape)) return false;
   GdiOwner<HRGN> region(CreateRoundRectRgn(kFrameRegion.left, kFrameRegion.top, kFrameRegion.right,
                                            kFrameRegion.bottom, kFrameCornerSize, kFrameCornerSize));
   // The window owns the region once SetWindowRgn succeeds.
