@@ -7,7 +7,7 @@ void FrameView::KeepAwake() {
 }
 
 void FrameView::EndWizard() {
-  if (frame_.Window()) DestroyWindow(frame_.Window());
+  if (frame_.Handle()) DestroyWindow(frame_.Handle());
 }
 
 }  // namespace tvx
