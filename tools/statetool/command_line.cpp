@@ -9,13 +9,13 @@ namespace {
 enum class Value { kNone, kRequired, kOptional };
 enum Modes { kScanOnly = 1, kLoadOnly = 2, kBoth = 3 };
 
-struct OptionSpec {
+struct OptionShape {
   const wchar_t* name;
   Modes modes;
   Value value;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionShape kOptions[] = {
     {L"i", kBoth, Value::kRequired},         {L"config", kBoth, Value::kRequired},
     {L"o", kScanOnly, Value::kNone},         {L"v", kBoth, Value::kRequired},
     {L"c", kBoth, Value::kNone},             {L"ue", kBoth, Value::kRequired},
@@ -24,9 +24,9 @@ constexpr OptionSpec kOptions[] = {
     {L"listfiles", kScanOnly, Value::kRequired}, {L"progress", kBoth, Value::kRequired},
 };
 
-const OptionSpec* FindOption(std::wstring_view name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (EqualsNoCase(name, spec.name)) return &spec;
+const OptionShape* FindOption(std::wstring_view name) {
+  for (const OptionShape& option : kOptions) {
+    if (EqualsNoCase(name, option.name)) return &option;
   }
   return nullptr;
 }
@@ -63,13 +63,13 @@ class Parser {
     const std::wstring_view name = std::wstring_view(arg).substr(1, colon == std::wstring::npos ? arg.npos : colon - 1);
     const bool hasValue = colon != std::wstring::npos;
     const std::wstring value = hasValue ? arg.substr(colon + 1) : std::wstring();
-    const OptionSpec* spec = FindOption(name);
-    if (!spec) return Fail(L"Unknown option " + arg);
+    const OptionShape* option = FindOption(name);
+    if (!option) return Fail(L"Unknown option " + arg);
     const Modes modeBit = mode_ == ToolMode::kScan ? kScanOnly : kLoadOnly;
-    if (!(spec->modes & modeBit)) return Fail(L"Option not valid for this tool: " + arg);
-    if (spec->value == Value::kNone && hasValue) return Fail(L"Option takes no value: " + arg);
-    if (spec->value == Value::kRequired && value.empty()) return Fail(L"Option needs a value: " + arg);
-    Apply(spec->name, value, arg);
+    if (!(option->modes & modeBit)) return Fail(L"Option not valid for this tool: " + arg);
+    if (option->value == Value::kNone && hasValue) return Fail(L"Option takes no value: " + arg);
+    if (option->value == Value::kRequired && value.empty()) return Fail(L"Option needs a value: " + arg);
+    Apply(option->name, value, arg);
   }
 
   void Finish() {
