@@ -4,7 +4,7 @@
 // store, and reports every complete command to its owner, the receiving-PC
 // controller, which is expected to create, connect and finalize it.
 //
-// Messages (net_messages.h), all on the thread that created the socket:
+// Messages (core/wizard_messages.h), all on the thread that created the socket:
 //  - kMsgCommandStep, sent to the owner for each complete command: wParam the
 //    step code, lParam the address of the header's value (std::int64_t*),
 //    valid while the owner handles the message. The owner handles the step

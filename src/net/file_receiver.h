@@ -53,7 +53,7 @@ class ReceiveSink {
   // A complete command with its step code; `header` lives only for the call.
   virtual void Dispatch(int step, const CommandHeader& header) = 0;
   // The stream cannot go on; `code` is kEndConnectionFailure or
-  // kEndInvalidFile (net_messages.h). Called once; the open file is already closed.
+  // kEndInvalidFile (core/wizard_messages.h). Called once; the open file is already closed.
   virtual void Fail(int code) = 0;
   // One line for the activity log.
   virtual void Log(std::wstring_view line) = 0;

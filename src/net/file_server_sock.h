@@ -4,7 +4,7 @@
 // receiving PC's header blocks, which never carry a file, and reports each
 // command to its owner as a step code.
 //
-// Messages (net_messages.h), all on the thread that created the sockets:
+// Messages (core/wizard_messages.h), all on the thread that created the sockets:
 //  - kMsgAccepted (0, the CFileListenSock*), sent to the owner on each
 //    accepted connection. While handling it the owner takes the connection
 //    with TakeAccepted(); a connection it leaves (a second one while a
