@@ -28,8 +28,9 @@ constexpr unsigned kMsgWizardEnding = kWmUser + 3501;
 // code. lParam: the sending PC's CFileServerSock*, or on the receiving PC a
 // pointer to the header's 64-bit value (std::int64_t*).
 constexpr unsigned kMsgCommandStep = kWmUser + 3334;
-// Posted to the owner when the tool has ended (wParam 0, lParam 0). It carries
-// no result: the owner reads the progress file.
+// Posted to the owner when the tool has ended: wParam 0, or kToolNotStarted
+// (engine/tool_thread.h) when it could not be started; lParam 0. It carries
+// no result of the run: the owner reads the progress file.
 constexpr unsigned kMsgToolFinished = kWmUser + 3336;
 // Send thread -> its controller: the send has ended.
 constexpr unsigned kMsgSendEnded = kWmUser + 3337;

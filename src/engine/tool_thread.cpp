@@ -2,7 +2,6 @@
 
 #include "base/debug_output.h"
 #include "base/file.h"
-#include "base/plain_message.h"
 #include "core/activity_log.h"
 #include "platform/process.h"
 
@@ -24,11 +23,9 @@ bool ToolThread::Start(const std::wstring& commandLine, const std::wstring& tool
   // started as idle.
   running_->store(1);
   worker_ = std::thread([commandLine, toolFolder, owner] {
-    if (RunAndWait(commandLine, toolFolder) != 0) {
-      DebugOut(L"Failed to execute command!");
-      ShowPlainMessage(L"Failed to execute command!");
-    }
-    owner.Post(kMsgToolFinished, 0, 0);
+    const bool started = RunAndWait(commandLine, toolFolder) == 0;
+    if (!started) DebugOut(kToolStartFailure);
+    owner.Post(kMsgToolFinished, started ? 0 : kToolNotStarted, 0);
   });
   return true;
 }
@@ -38,10 +35,14 @@ void ToolThread::Finished() {
   running_->store(0);
 }
 
-void StopRunningTool(const std::wstring& executableName) {
+void ReportToolEnd(WParam finished, MessageView* view) {
+  if (finished == kToolNotStarted && view) view->ShowPlainNotice(kToolStartFailure);
+}
+
+void StopRunningTool(const std::wstring& executableName, MessageView* view) {
   switch (StopToolByName(executableName)) {
     case StopOutcome::kNoSnapshot:
-      ShowPlainMessage(L"CreateToolhelp32Snapshot (of processes)");
+      if (view) view->ShowPlainNotice(L"CreateToolhelp32Snapshot (of processes)");
       break;
     case StopOutcome::kNoFirstEntry:
       WriteLog(L"Error: Process32First");

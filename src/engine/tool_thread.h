@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "base/message_loop.h"
+#include "core/message_view.h"
 #include "core/wizard_messages.h"
 #include "engine/program_folder_files.h"
 #include "engine/tool_runner.h"
@@ -39,9 +40,17 @@ class ToolThread {
   std::thread worker_;
 };
 
+// The finished message's wParam when the tool could not be started.
+constexpr WParam kToolNotStarted = 1;
+inline constexpr wchar_t kToolStartFailure[] = L"Failed to execute command!";
+
+// What the owner of a run does with the finished message's wParam before it
+// reads the progress file: a tool that could not start is reported on `view`.
+void ReportToolEnd(WParam finished, MessageView* view);
+
 // Ends a running tool by its executable name ("scanstate.exe",
-// "loadstate.exe"); a failure to list the processes is reported.
-void StopRunningTool(const std::wstring& executableName);
+// "loadstate.exe"); a failure to list the processes is reported on `view`.
+void StopRunningTool(const std::wstring& executableName, MessageView* view);
 
 // Starts a scan or load the way every owner does: the tool folder becomes the
 // current folder, the side files of the last run of that tool in `files` are

@@ -96,7 +96,10 @@ std::intptr_t CClientControl::OnMessage(unsigned msg, WParam w, LParam l) {
         }
       }
       break;
-    case kMsgToolFinished: OnApplyEnded(); break;
+    case kMsgToolFinished:
+      ReportToolEnd(w, setup_.view);
+      OnApplyEnded();
+      break;
     case kMsgWizardEnding: OnDisconnected(w, l); break;
     default: break;
   }

@@ -87,7 +87,10 @@ std::intptr_t CServerControl::OnMessage(unsigned msg, WParam w, LParam l) {
     case kMsgAccepted: OnAccepted(); break;
     case kMsgCommandStep: OnCommand(w, l); break;
     case kMsgSendEnded: OnSendEnded(w); break;
-    case kMsgToolFinished: OnCaptureEnded(); break;
+    case kMsgToolFinished:
+      ReportToolEnd(w, setup_.view);
+      OnCaptureEnded();
+      break;
     case kMsgWizardEnding: OnConnectionEnded(w, l); break;
     case kMsgStoreTimerOn:
       progress_.Reset();

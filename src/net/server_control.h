@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/message_loop.h"
+#include "core/message_view.h"
 #include "core/os_facts.h"
 #include "engine/program_folder_files.h"
 #include "engine/tool_runner.h"
@@ -34,6 +35,8 @@ struct ServerSetup {
   // The dotted address to listen on; empty: every interface, as the program
   // does. A sandbox PC listens on loopback only.
   std::wstring listenAddress;
+  // Where a tool that could not start is reported; may be null.
+  MessageView* view = nullptr;
 };
 
 class CServerControl final : public MessageTarget {

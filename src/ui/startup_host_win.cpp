@@ -80,7 +80,9 @@ void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts
                         WizardServices{language, ini_, facts, programFolder_, *system.accounts, *system.folders,
                                        *system.environment, *system.shellNamespace, system_, *system.shell,
                                        *system.power, *system.adapters, *system.probes, *system.internet,
-                                       *system.registry, StopRunningTool, [] {}});
+                                       *system.registry,
+                                       [this](const std::wstring& name) { StopRunningTool(name, &messages_); },
+                                       [] {}});
   wizard.Run(commandLine_);
 }
 

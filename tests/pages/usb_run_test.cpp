@@ -173,9 +173,7 @@ TEST_F(UsbRun, ClosingDuringARunStopsItsToolAndLeavesThePartialStore) {
     SCOPED_TRACE(role);
     stopped_.clear();
     auto page = MakePage(role, program_);
-    const int failures = *plainMessages_;
     ASSERT_EQ(page->StartRun(drive, L""), 0);
-    while (*plainMessages_ == failures) std::this_thread::yield();
     page.reset();  // before the end of the run has been handled
     EXPECT_EQ(stopped_, std::vector<std::wstring>{role == kRoleSending ? L"scanstate.exe"
                                                                        : L"loadstate.exe"});

@@ -19,7 +19,4 @@ struct RunPageServices {
   std::function<void(const std::wstring&)> stopTool;
 };
 
-// The running program's: its own folder and the system's processes.
-RunPageServices SystemRunPageServices(const LanguageTable& language);
-
 }  // namespace tvx

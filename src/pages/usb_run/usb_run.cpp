@@ -16,16 +16,6 @@
 
 namespace tvx {
 
-UsbRunServices SystemUsbRunServices(const LanguageTable& language, MessageView& messages,
-                                    ShellNamespace& shell) {
-  return UsbRunServices{language,
-                        messages,
-                        [&shell] { return ListUsbDrives(shell); },
-                        StopRunningTool,
-                        [] { return NowSeconds(); },
-                        ProgramFolder()};
-}
-
 CRunMigration::CRunMigration(UsbRunServices services, const OsFacts& facts, RunView* view, TargetHandle wizard)
     : services_(std::move(services)), facts_(facts), view_(view), wizard_(wizard),
       percent_(services_.language.GetText({L"RUN", L"INITIALIZE"})) {}
@@ -114,8 +104,11 @@ void CRunMigration::OnTimer(unsigned id) {
   if (view_) view_->SetPercent(percent_);
 }
 
-std::intptr_t CRunMigration::OnMessage(unsigned msg, WParam, LParam) {
-  if (msg == kMsgToolFinished) OnToolFinished();
+std::intptr_t CRunMigration::OnMessage(unsigned msg, WParam w, LParam) {
+  if (msg == kMsgToolFinished) {
+    ReportToolEnd(w, &services_.messages);
+    OnToolFinished();
+  }
   return 0;
 }
 

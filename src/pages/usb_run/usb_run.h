@@ -42,11 +42,6 @@ struct UsbRunServices {
   std::wstring programFolder;
 };
 
-// The services of the running program: the system's drives, processes and
-// clock, and the program's own folder.
-UsbRunServices SystemUsbRunServices(const LanguageTable& language, MessageView& messages,
-                                    ShellNamespace& shell);
-
 class CRunMigration final : public MessageTarget, public UsbStoreAccess {
  public:
   CRunMigration(UsbRunServices services, const OsFacts& facts, RunView* view, TargetHandle wizard);
