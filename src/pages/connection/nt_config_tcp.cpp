@@ -9,7 +9,6 @@
 #include "net/octets.h"
 #include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"
-#include "pages/shared/page_texts.h"
 
 namespace tvx {
 

@@ -8,7 +8,6 @@
 
 #include "core/language_table.h"
 #include "pages/results/result_view.h"
-#include "pages/shared/page_texts.h"
 
 namespace tvx {
 

@@ -12,7 +12,6 @@
 #include "net/server_control.h"
 #include "pages/shared/net_page_controls.h"
 #include "pages/shared/net_page_view.h"
-#include "pages/shared/page_texts.h"
 
 namespace tvx {
 namespace {
