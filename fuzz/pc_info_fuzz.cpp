@@ -16,6 +16,7 @@
 
 #include "base/command_line.h"
 #include "base/ini_file.h"
+#include "core/wizard_messages.h"
 #include "profile/pc_info.h"
 #include "pages/accounts/mapping_rows.h"
 #include "fuzz_support.h"
@@ -76,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   tvx::OsFacts local = facts;
   const int received = tvx::CheckProfileCompatibility(*ini, path, local, facts.uiLanguage);
-  FUZZ_REQUIRE(received == 0 || received == tvx::kProfileArchMismatch ||
-          received == tvx::kProfileLanguageMismatch || received == tvx::kProfileVersionMismatch);
+  FUZZ_REQUIRE(received == 0 || received == tvx::kEndArchMismatch ||
+          received == tvx::kEndLanguageMismatch || received == tvx::kEndVersionMismatch);
   FUZZ_REQUIRE(local.uiLanguage == facts.uiLanguage);
 
   const std::vector<tvx::SourceAccount> accounts = tvx::ReadSourceAccounts(*ini, path);
@@ -92,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   local = facts;
   const bool refused = facts.versionCode == tvx::kVersionWorkstation51 || facts.versionCode == tvx::kVersionRefused;
   FUZZ_REQUIRE(tvx::CheckProfileCompatibility(*ini, path, local, facts.uiLanguage) ==
-          (refused ? tvx::kProfileVersionMismatch : 0));
+          (refused ? tvx::kEndVersionMismatch : 0));
   tvx::WriteFileCountFresh(*ini, path, count);
   FUZZ_REQUIRE(tvx::ReadFileCount(*ini, path) == static_cast<std::int32_t>(count));
   FUZZ_REQUIRE(tvx::ReadSourceAccounts(*ini, path) == accounts);
