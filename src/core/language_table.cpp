@@ -58,6 +58,12 @@ LanguageFileNames LanguageFilesFor(std::uint16_t languageId) {
   return kDefaultFiles;
 }
 
+std::vector<LanguageFileNames> AllLanguageFiles() {
+  std::vector<LanguageFileNames> files;
+  for (const LanguageRow& row : kLanguageRows) files.push_back(row.files);
+  return files;
+}
+
 bool IsRefusedLanguage(std::uint16_t languageId) {
   return languageId == 0x419 || languageId == 0x422 || languageId == 0x41A;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/ini_file.h"
 #include "core/language_keys.h"
@@ -24,6 +25,9 @@ struct LanguageFileNames {
 // The two file names of a user-interface language id; English for any id
 // that has no files of its own.
 LanguageFileNames LanguageFilesFor(std::uint16_t languageId);
+
+// The files of every language the program has, English among them, each once.
+std::vector<LanguageFileNames> AllLanguageFiles();
 
 // The languages the program refuses to run in.
 bool IsRefusedLanguage(std::uint16_t languageId);
