@@ -12,7 +12,9 @@ endif()
 
 find_program(TVX_CHMCMD chmcmd REQUIRED)
 
-file(STRINGS ${CMAKE_SOURCE_DIR}/src/core/language_table.cpp tvx_help_lines
+set(tvx_language_table ${CMAKE_SOURCE_DIR}/src/core/language_table.cpp)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tvx_language_table})
+file(STRINGS ${tvx_language_table} tvx_help_lines
      REGEX "help_[A-Za-z]+\\.chm")
 string(REGEX MATCHALL "help_[A-Za-z]+\\.chm" tvx_help_names "${tvx_help_lines}")
 list(REMOVE_DUPLICATES tvx_help_names)
