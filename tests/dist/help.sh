@@ -2,7 +2,8 @@
 # Every help project under res/help/ is compiled into Help/ of both Windows
 # program folders under the name the program's language table gives it, as a
 # valid compiled help file; every language has the same topics as English and
-# its project compiles all of them.
+# its project compiles all of them, and its contents and index point only at
+# topics that exist.
 set -uo pipefail
 top=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 status=0
@@ -22,6 +23,9 @@ for dir in "$top"/res/help/*/; do
     fail "res/help/$code: topics differ from English: $(diff <(echo "$english") <(topics "$dir") | grep '^[<>]' | tr '\n' ' ')"
   listed=$(sed -n '/^\[FILES\]/,/^\[/p' "$dir/help.hhp" | tr -d '\r' | grep '\.htm$' | sort)
   [ "$listed" = "$(topics "$dir")" ] || fail "res/help/$code/help.hhp does not list exactly the folder's topics"
+  for target in $(cat "$dir/toc.hhc" "$dir/index.hhk" | grep -aio 'name="Local" value="[^"#]*' | sed 's/.*value="//' | sort -u); do
+    [ -f "$dir/$target" ] || fail "res/help/$code: contents or index points to missing $target"
+  done
   for preset in win64 win32; do
     chm="$top/dist/$preset/Help/$name"
     if [ ! -f "$chm" ]; then
