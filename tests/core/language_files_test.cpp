@@ -97,9 +97,28 @@ std::vector<std::wstring> FormatFields(const std::wstring& text) {
 }
 
 // Texts a translation may keep as the English has them, because the
-// language writes them the same way.
+// language writes them the same way: for every language ("") and by file.
 const std::map<std::wstring, std::set<std::wstring>> kSameAsEnglish = {
     {L"", {L"COMMON/OK", L"COMMON/UNIT2", L"COMMON/UNIT3", L"COMMON/UNIT4"}},
+    {L"LangBRA.ini", {L"COMMON/UNIT1"}},
+    {L"LangCZE.ini", {L"SELECTDATA/MAIL", L"FINISH/TITLE2", L"CONFIGURATION/DESC11"}},
+    {L"LangDAN.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangDUT.ini", {L"COMMON/UNIT1", L"COMMON/UNIT5", L"MAIN/HELPTOOLTIP", L"SELECTDATA/MAIL"}},
+    {L"LangFRE.ini", {L"SELECTDATA/DOCUMENT"}},
+    {L"LangGER.ini", {L"SELECTDATA/DESKTOP", L"SELECTDATA/VIDEO"}},
+    {L"LangHUN.ini", {L"SELECTDATA/MAIL", L"CONFIGURATION/DESC11"}},
+    {L"LangITA.ini", {L"COMMON/NO", L"SELECTDATA/DESKTOP"}},
+    {L"LangNOR.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangPOL.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangPOR.ini", {L"COMMON/UNIT1"}},
+    {L"LangRUM.ini", {L"SELECTDATA/DESKTOP", L"SELECTDATA/MAIL", L"CONFIGURATION/DESC11"}},
+    {L"LangSCC.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangSCR.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangSLO.ini", {L"SELECTDATA/MAIL", L"CONFIGURATION/DESC11"}},
+    {L"LangSLV.ini", {L"CONFIGURATION/DESC11"}},
+    {L"LangSPA.ini", {L"COMMON/NO", L"COMMON/UNIT1"}},
+    {L"LangSVE.ini", {L"FINISH/TITLE2", L"CONFIGURATION/DESC11"}},
+    {L"LangTUR.ini", {L"CONFIGURATION/DESC11"}},
 };
 
 bool MayEqualEnglish(const std::wstring& file, const std::wstring& entry) {
