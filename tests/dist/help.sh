@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every help project under res/help/ is compiled into Help/ of both Windows
+# Every language of the program's table has a help project under res/help/;
+# every help project is compiled into Help/ of both Windows
 # program folders under the name the program's language table gives it, as a
 # valid compiled help file; every language has the same topics as English and
 # its project compiles all of them, and its contents and index point only at
@@ -35,6 +36,12 @@ for dir in "$top"/res/help/*/; do
     fi
   done
   count=$((count + 1))
+done
+# Every language of the table has its help.
+for name in $names; do
+  code=${name#help_}
+  code=${code%.chm}
+  [ -d "$top/res/help/${code,,}" ] || fail "$name has no help project res/help/${code,,}"
 done
 [ $status -eq 0 ] && echo "help: $count languages compiled into both program folders"
 exit $status
