@@ -1,6 +1,11 @@
 // The uninstall entries of the local machine's registry, as the software
 // list reads them: the subkey names of the uninstall key, and text values of
 // one subkey. Nothing here interprets what is read.
+//
+// 64-bit Windows keeps two uninstall keys, one for 64-bit and one for 32-bit
+// programs, and a 32-bit process sees only the second unless it asks for the
+// other by name. The machine's list reads both views explicitly, so the
+// program's own bitness never hides a program.
 #pragma once
 
 #include <cstddef>
@@ -26,16 +31,22 @@ class UninstallEntry {
   virtual std::wstring ReadText(const wchar_t* valueName, std::size_t bufferChars) = 0;
 };
 
+// Which of the two registry views a reader lists.
+enum class UninstallViews { Both, Only64, Only32 };
+
 class UninstallRegistry {
  public:
   virtual ~UninstallRegistry() = default;
 
   // Opens the uninstall key for reading and lists its subkeys by index, in
-  // the order the registry returns them. False when the key cannot be opened.
+  // the order the registry returns them: the 64-bit view first, then the
+  // names of the 32-bit view that the first did not list (on 32-bit Windows
+  // both views are the same key, so each name comes once). False when the
+  // key cannot be opened in any view.
   virtual bool ListSubkeys(std::vector<std::wstring>& names) = 0;
 
-  // Opens the subkey "<uninstall key>\<name>" for queries; null when it
-  // cannot be opened.
+  // Opens the subkey "<uninstall key>\<name>" for queries, in the first
+  // view that lists it; null when it cannot be opened.
   virtual std::unique_ptr<UninstallEntry> OpenEntry(const std::wstring& name) = 0;
 };
 
@@ -43,7 +54,9 @@ class UninstallRegistry {
 // cannot be opened, so the list is empty.
 std::unique_ptr<UninstallRegistry> MakeUninstallRegistry();
 
-// The same reader over another key below HKEY_LOCAL_MACHINE.
-std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring& keyPath);
+// The same reader over another key below HKEY_LOCAL_MACHINE, or over one
+// view only.
+std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring& keyPath,
+                                                           UninstallViews views = UninstallViews::Both);
 
 }  // namespace tvx

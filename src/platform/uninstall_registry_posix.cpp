@@ -18,7 +18,7 @@ class NoRegistry final : public UninstallRegistry {
 
 std::unique_ptr<UninstallRegistry> MakeUninstallRegistry() { return std::make_unique<NoRegistry>(); }
 
-std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring&) {
+std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring&, UninstallViews) {
   return std::make_unique<NoRegistry>();
 }
 

@@ -1,10 +1,12 @@
 // The uninstall entries read with the registry API: RegEnumKeyW over the
-// uninstall key, each subkey opened with query rights only.
+// uninstall key of each view, each subkey opened with query rights only.
 #include "platform/uninstall_registry.h"
 
 #include "base/handle_win.h"
+#include "base/text.h"
 #include "base/win.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tvx {
@@ -12,10 +14,19 @@ namespace {
 
 constexpr DWORD kSubkeyNameChars = 260;
 
+// Windows of version 5.1 without the flags need none: a 32-bit system has
+// one view and ignores them.
+#ifndef KEY_WOW64_64KEY
+#define KEY_WOW64_64KEY 0x0100
+#endif
+#ifndef KEY_WOW64_32KEY
+#define KEY_WOW64_32KEY 0x0200
+#endif
+
 class RegistryEntry final : public UninstallEntry {
  public:
-  bool Open(const std::wstring& path) {
-    key_ = OpenRegistryKey(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE);
+  bool Open(const std::wstring& path, REGSAM view) {
+    key_ = OpenRegistryKey(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE | view);
     return key_.Valid();
   }
 
@@ -43,34 +54,67 @@ class RegistryEntry final : public UninstallEntry {
 
 class RegistryUninstallKeys final : public UninstallRegistry {
  public:
-  explicit RegistryUninstallKeys(std::wstring keyPath) : keyPath_(std::move(keyPath)) {}
+  RegistryUninstallKeys(std::wstring keyPath, UninstallViews views) : keyPath_(std::move(keyPath)) {
+    if (views != UninstallViews::Only32) views_.push_back(KEY_WOW64_64KEY);
+    if (views != UninstallViews::Only64) views_.push_back(KEY_WOW64_32KEY);
+  }
 
   bool ListSubkeys(std::vector<std::wstring>& names) override {
     names.clear();
-    const RegistryKeyOwner key = OpenRegistryKey(HKEY_LOCAL_MACHINE, keyPath_.c_str(), KEY_READ);
-    if (!key.Valid()) return false;
-    for (DWORD index = 0;; ++index) {
-      wchar_t name[kSubkeyNameChars] = {};
-      const LONG status = RegEnumKeyW(key.Get(), index, name, kSubkeyNameChars);
-      if (status == ERROR_SUCCESS) {
-        names.emplace_back(name);
-      } else if (status != ERROR_MORE_DATA) {
-        // ERROR_NO_MORE_ITEMS ends the list; any other error would repeat
-        // for every index, so it ends the list as well.
-        break;
+    listed_.clear();
+    bool opened = false;
+    for (const REGSAM view : views_) {
+      const RegistryKeyOwner key = OpenRegistryKey(HKEY_LOCAL_MACHINE, keyPath_.c_str(), KEY_READ | view);
+      if (!key.Valid()) continue;
+      opened = true;
+      for (DWORD index = 0;; ++index) {
+        wchar_t name[kSubkeyNameChars] = {};
+        const LONG status = RegEnumKeyW(key.Get(), index, name, kSubkeyNameChars);
+        if (status == ERROR_SUCCESS) {
+          Note(name, view, names);
+        } else if (status != ERROR_MORE_DATA) {
+          // ERROR_NO_MORE_ITEMS ends the list; any other error would repeat
+          // for every index, so it ends the list as well.
+          break;
+        }
       }
     }
-    return true;
+    return opened;
   }
 
   std::unique_ptr<UninstallEntry> OpenEntry(const std::wstring& name) override {
+    // A name not listed yet is looked for in every view, in order.
+    const auto found = std::find_if(listed_.begin(), listed_.end(),
+                                    [&](const Listed& listed) { return EqualsNoCase(listed.name, name); });
     auto entry = std::make_unique<RegistryEntry>();
-    if (!entry->Open(keyPath_ + L"\\" + name)) return nullptr;
-    return entry;
+    if (found != listed_.end()) {
+      if (!entry->Open(keyPath_ + L"\\" + name, found->view)) return nullptr;
+      return entry;
+    }
+    for (const REGSAM view : views_) {
+      if (entry->Open(keyPath_ + L"\\" + name, view)) return entry;
+    }
+    return nullptr;
   }
 
  private:
+  struct Listed {
+    std::wstring name;
+    REGSAM view;
+  };
+
+  // Key names are matched as the registry matches them: without regard to case.
+  void Note(const std::wstring& name, REGSAM view, std::vector<std::wstring>& names) {
+    for (const Listed& listed : listed_) {
+      if (EqualsNoCase(listed.name, name)) return;
+    }
+    listed_.push_back({name, view});
+    names.push_back(name);
+  }
+
   std::wstring keyPath_;
+  std::vector<REGSAM> views_;
+  std::vector<Listed> listed_;
 };
 
 }  // namespace
@@ -79,8 +123,8 @@ std::unique_ptr<UninstallRegistry> MakeUninstallRegistry() {
   return MakeUninstallRegistryAt(kUninstallKeyPath);
 }
 
-std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring& keyPath) {
-  return std::make_unique<RegistryUninstallKeys>(keyPath);
+std::unique_ptr<UninstallRegistry> MakeUninstallRegistryAt(const std::wstring& keyPath, UninstallViews views) {
+  return std::make_unique<RegistryUninstallKeys>(keyPath, views);
 }
 
 }  // namespace tvx

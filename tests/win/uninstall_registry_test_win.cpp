@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "base/file.h"
@@ -16,18 +17,20 @@
 namespace tvx {
 namespace {
 
-// Test keys below the uninstall key, removed again when the test ends.
+// Test keys below the uninstall key of one registry view (the 64-bit one
+// unless told), removed again when the test ends.
 class TestUninstallKeys {
  public:
+  explicit TestUninstallKeys(REGSAM view = KEY_WOW64_64KEY) : view_(view) {}
   ~TestUninstallKeys() {
-    for (const std::wstring& key : keys_) RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+    for (const std::wstring& key : keys_) RegDeleteKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), view_, 0);
   }
 
   HKEY Create(const std::wstring& name) {
     const std::wstring path = std::wstring(kUninstallKeyPath) + L"\\" + name;
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, path.c_str());  // left over from an aborted run
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), view_, 0);  // left over from an aborted run
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr,
                         &key, nullptr) != ERROR_SUCCESS) {
       ADD_FAILURE() << "cannot create " << ToUtf8(path);
       return nullptr;
@@ -53,6 +56,7 @@ class TestUninstallKeys {
               ERROR_SUCCESS);
   }
 
+  REGSAM view_;
   std::vector<std::wstring> keys_;
 };
 
@@ -87,6 +91,38 @@ TEST(UninstallRegistryWin, ListsTheScenariosFromTheMachineKey) {
       EXPECT_EQ(lines.front(), kSuiteLine);
     }
   }
+}
+
+// The 32-bit program reads the machine's list through both views, as this
+// test does whatever its own bitness: a program registered in only one view
+// is listed, and one registered in both is listed once.
+TEST(UninstallRegistryWin, ListsBothViewsEachProgramOnce) {
+  TestUninstallKeys keys64(KEY_WOW64_64KEY);
+  TestUninstallKeys keys32(KEY_WOW64_32KEY);
+  keys64.Add({L"TvxView64", L"Sixty-Four Editor", L"1.0", nullptr});
+  keys32.Add({L"TvxView32", L"Thirty-Two Viewer", L"1.0", nullptr});
+  keys64.Add({L"TvxViewBoth", L"Twice Registered", L"1.0", nullptr});
+  keys32.Add({L"TvxViewBoth", L"Twice Registered", L"1.0", nullptr});
+
+  const auto count = [](const std::vector<std::wstring>& lines, const wchar_t* name) {
+    return std::count(lines.begin(), lines.end(), std::wstring(name));
+  };
+  ScratchFolder folder;
+  const std::wstring path = folder.Join(L"Applist.ini");
+  ASSERT_TRUE(BuildAppList(*MakeUninstallRegistry(), path));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  ASSERT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
+  const std::vector<std::wstring> both = SplitLines(FromUtf16Le(bytes.substr(2)));
+  EXPECT_EQ(count(both, L"Sixty-Four Editor"), 1);
+  EXPECT_EQ(count(both, L"Thirty-Two Viewer"), 1);
+  EXPECT_EQ(count(both, L"Twice Registered"), 1);
+
+  // The 32-bit view alone is what a 32-bit program sees by default.
+  const std::vector<std::wstring> only32 =
+      SplitLines(ListPrograms(*MakeUninstallRegistryAt(kUninstallKeyPath, UninstallViews::Only32)));
+  EXPECT_EQ(count(only32, L"Sixty-Four Editor"), 0);
+  EXPECT_EQ(count(only32, L"Thirty-Two Viewer"), 1);
 }
 
 TEST(UninstallRegistryWin, ReadsTextValuesOnly) {
