@@ -52,7 +52,7 @@ class ConfigurationPageTest : public testing::Test {
   FakeInternetReach internet_;
   int softwareLists_ = 0;
   RecordingConfigurationView view_;
-  CConfiguration page_{ConfigurationServices{language_, shell_, environment_, internet_,
+  CConfiguration page_{ConfigurationServices{language_, ini_, L"C:\\P", shell_, environment_, internet_,
                                              [this] { ++softwareLists_; }},
                          &view_};
 };
@@ -132,6 +132,40 @@ TEST_F(ConfigurationPageTest, KoreanGetsItsOwnSite) {
   page_.OnMakerSite();
   ASSERT_EQ(shell_.starts.size(), 1u);
   EXPECT_EQ(shell_.starts[0].parameters, kMakerSiteKorean);
+}
+
+TEST_F(ConfigurationPageTest, SettingsFileGivesTheHostAndSitesUnusableValuesTakeDefaults) {
+  struct Row {
+    const wchar_t* file;  // null: no settings file
+    const wchar_t* host;
+    const wchar_t* site;
+    const wchar_t* korean;
+  };
+  const Row rows[] = {
+      {nullptr, kReachabilityHost, kMakerSite, kMakerSiteKorean},
+      {L"[CONFIGURATION]\r\nReachabilityHost=probe.example.test\r\nMakerSite=https://example.test/en\r\n"
+       L"MakerSiteKorean=http://example.test/ko\r\n",
+       L"probe.example.test", L"https://example.test/en", L"http://example.test/ko"},
+      {L"[CONFIGURATION]\r\nReachabilityHost=\r\nMakerSite=calc.exe\r\n"
+       L"MakerSiteKorean=http://a.test/ -new\r\n",
+       kReachabilityHost, kMakerSite, kMakerSiteKorean},
+  };
+  internet_.alive = true;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(row.file ? row.file : L"(none)")));
+    if (row.file) ini_.Put(L"C:\\P\\Tralvex.ini", row.file);
+    internet_.asked.clear();
+    shell_.starts.clear();
+    page_.ShowNetworkState();
+    page_.OnMakerSite();
+    UseLanguage(1042);
+    page_.OnMakerSite();
+    UseLanguage(1033);
+    EXPECT_EQ(internet_.asked, std::vector<std::wstring>{row.host});
+    ASSERT_EQ(shell_.starts.size(), 2u);
+    EXPECT_EQ(shell_.starts[0].parameters, row.site);
+    EXPECT_EQ(shell_.starts[1].parameters, row.korean);
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "base/file.h"
+#include "base/path.h"
 #include "base/text.h"
 
 namespace tvx {
@@ -16,7 +17,29 @@ constexpr const wchar_t* kRecoveryToolFolders[] = {
     L"5\\restore1.exe",  L"6\\restore1.exe",   L"7\\restore1.exe",
 };
 
+// Room for a value of the settings file, terminating zero included.
+constexpr std::size_t kSettingChars = 1024;
+
+bool IsHostName(const std::wstring& text) {
+  return !text.empty() && text.find_first_of(L" \t\"") == std::wstring::npos;
+}
+
+bool IsWebAddress(const std::wstring& text) {
+  const std::wstring upper = ToUpper(text);
+  return (upper.starts_with(L"HTTP://") || upper.starts_with(L"HTTPS://")) &&
+         text.find_first_of(L" \t\"") == std::wstring::npos;
+}
+
 }  // namespace
+
+ConfigurationValues ReadConfigurationValues(const IniFile& ini, const std::wstring& path) {
+  ConfigurationValues values;
+  const auto read = [&](const wchar_t* key) { return ini.Read(path, kSettingsSection, key, kSettingChars); };
+  if (std::wstring host = read(kReachabilityHostKey); IsHostName(host)) values.reachabilityHost = host;
+  if (std::wstring site = read(kMakerSiteKey); IsWebAddress(site)) values.makerSite = site;
+  if (std::wstring site = read(kMakerSiteKoreanKey); IsWebAddress(site)) values.makerSiteKorean = site;
+  return values;
+}
 
 int ClickableLinesX(std::uint16_t languageId) {
   switch (languageId) {
@@ -67,7 +90,7 @@ void CConfiguration::RemoveFollowUpTask() {
 int CConfiguration::ShowNetworkState() {
   int state = kNetworkNone;
   if (services_.internet.NetworkAlive()) {
-    state = services_.internet.Resolves(kReachabilityHost) ? kNetworkReachable : kNetworkNoResolution;
+    state = services_.internet.Resolves(Values().reachabilityHost) ? kNetworkReachable : kNetworkNoResolution;
   }
   if (view_) view_->SetNetworkState(services_.language.GetText(NetworkStateKey(state)));
   return state;
@@ -101,7 +124,8 @@ void CConfiguration::OnSystemUpdate() { Start(L"control", L"update"); }
 
 void CConfiguration::OnMakerSite() {
   const bool korean = ToUpper(services_.language.LanguageIdText()) == L"1042";
-  Start(L"iexplore.exe", korean ? kMakerSiteKorean : kMakerSite);
+  const ConfigurationValues values = Values();
+  Start(L"iexplore.exe", korean ? values.makerSiteKorean : values.makerSite);
 }
 
 void CConfiguration::OnRecoveryTool() {
@@ -113,6 +137,10 @@ void CConfiguration::OnNetworkState() {
 }
 
 void CConfiguration::OnSecurityCentre() { Start(L"control", L"wscui.cpl"); }
+
+ConfigurationValues CConfiguration::Values() const {
+  return ReadConfigurationValues(services_.ini, JoinPath(services_.programFolder, kSettingsFileName));
+}
 
 void CConfiguration::Start(const std::wstring& file, const std::wstring& parameters) {
   services_.shell.Open(L"open", file, parameters, kShowNormal);

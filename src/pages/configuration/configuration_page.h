@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "base/ini_file.h"
 #include "core/language_table.h"
 #include "platform/environment.h"
 #include "platform/internet_reach.h"
@@ -20,11 +21,29 @@ constexpr int kNetworkReachable = 101;    // connected, and the public host reso
 constexpr int kNetworkNoResolution = 102;  // connected, but the host does not resolve
 constexpr int kNetworkNone = 103;          // no connection
 
-// The host whose resolution shows that the internet is reachable, and the
-// maker's web site for Korean and for every other language.
+// The page's settings live in the program folder's settings file, section
+// kSettingsSection: the host whose resolution shows that the internet is
+// reachable, and the maker's web site for Korean and for every other
+// language. A missing or unusable value takes its default.
+inline constexpr wchar_t kSettingsFileName[] = L"Tralvex.ini";
+inline constexpr wchar_t kSettingsSection[] = L"CONFIGURATION";
+inline constexpr wchar_t kReachabilityHostKey[] = L"ReachabilityHost";
+inline constexpr wchar_t kMakerSiteKey[] = L"MakerSite";
+inline constexpr wchar_t kMakerSiteKoreanKey[] = L"MakerSiteKorean";
 inline constexpr wchar_t kReachabilityHost[] = L"www.kelvaro.com";
 inline constexpr wchar_t kMakerSiteKorean[] = L"http://www.kelvaro.co.kr";
 inline constexpr wchar_t kMakerSite[] = L"http://www.kelvaro.com";
+
+struct ConfigurationValues {
+  std::wstring reachabilityHost = kReachabilityHost;
+  std::wstring makerSite = kMakerSite;
+  std::wstring makerSiteKorean = kMakerSiteKorean;
+};
+
+// The values of the settings file at `path`. A host must be one word; an
+// address must be a web address (http:// or https://), since it is handed
+// to the browser as its command line.
+ConfigurationValues ReadConfigurationValues(const IniFile& ini, const std::wstring& path);
 
 // The recovery tool's folder, one folder per generation after its name.
 inline constexpr wchar_t kRecoveryToolBase[] = L"%programfiles%\\Kelvaro\\Kelvaro Restore Center ";
@@ -59,6 +78,8 @@ LanguageKey NetworkStateKey(int state);
 
 struct ConfigurationServices {
   const LanguageTable& language;
+  const IniFile& ini;
+  std::wstring programFolder;  // holds the settings file
   ShellExec& shell;
   const EnvironmentStrings& environment;
   InternetReach& internet;
@@ -95,6 +116,7 @@ class CConfiguration {
 
  private:
   void Start(const std::wstring& file, const std::wstring& parameters);
+  ConfigurationValues Values() const;
 
   ConfigurationServices services_;
   ConfigurationView* view_;
