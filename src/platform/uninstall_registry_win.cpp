@@ -6,7 +6,7 @@
 #include "base/text.h"
 #include "base/win.h"
 
-#include <algorithm>
+#include <map>
 #include <vector>
 
 namespace tvx {
@@ -83,38 +83,26 @@ class RegistryUninstallKeys final : public UninstallRegistry {
   }
 
   std::unique_ptr<UninstallEntry> OpenEntry(const std::wstring& name) override {
-    // A name not listed yet is looked for in every view, in order.
-    const auto found = std::find_if(listed_.begin(), listed_.end(),
-                                    [&](const Listed& listed) { return EqualsNoCase(listed.name, name); });
+    // A listed name opens in the view that listed it; another is looked
+    // for in every view, in order.
+    const auto listed = listed_.find(ToUpper(name));
     auto entry = std::make_unique<RegistryEntry>();
-    if (found != listed_.end()) {
-      if (!entry->Open(keyPath_ + L"\\" + name, found->view)) return nullptr;
-      return entry;
-    }
     for (const REGSAM view : views_) {
+      if (listed != listed_.end() && listed->second != view) continue;
       if (entry->Open(keyPath_ + L"\\" + name, view)) return entry;
     }
     return nullptr;
   }
 
  private:
-  struct Listed {
-    std::wstring name;
-    REGSAM view;
-  };
-
   // Key names are matched as the registry matches them: without regard to case.
   void Note(const std::wstring& name, REGSAM view, std::vector<std::wstring>& names) {
-    for (const Listed& listed : listed_) {
-      if (EqualsNoCase(listed.name, name)) return;
-    }
-    listed_.push_back({name, view});
-    names.push_back(name);
+    if (listed_.emplace(ToUpper(name), view).second) names.push_back(name);
   }
 
   std::wstring keyPath_;
   std::vector<REGSAM> views_;
-  std::vector<Listed> listed_;
+  std::map<std::wstring, REGSAM> listed_;  // upper-cased name -> the view that listed it
 };
 
 }  // namespace
