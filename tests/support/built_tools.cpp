@@ -7,8 +7,8 @@
 
 namespace tvx {
 
-std::wstring BuiltToolFolder() {
-  const std::string host = std::string(TVX_DIST_HOST_DIR) + "/x64";
+std::wstring BuiltProgramFolder() {
+  const std::string host = TVX_DIST_HOST_DIR;
 #ifdef _WIN32
   std::wstring path = L"Z:" + FromUtf8(host);  // Wine's Z: is the host root
   for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
@@ -17,6 +17,8 @@ std::wstring BuiltToolFolder() {
   return DriveMap::ProgramPath(host);
 #endif
 }
+
+std::wstring BuiltToolFolder() { return JoinPath(BuiltProgramFolder(), L"x64"); }
 
 bool InstallBuiltTools(const std::wstring& toolFolder) {
   if (!MakeFolderPath(toolFolder)) return false;

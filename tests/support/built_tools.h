@@ -13,6 +13,9 @@ constexpr wchar_t kToolExe[] = L".exe";
 constexpr wchar_t kToolExe[] = L"";
 #endif
 
+// The build's program folder (dist/<build>) as a program path.
+std::wstring BuiltProgramFolder();
+
 // The build's own tool folder (dist/<build>/x64) as a program path.
 std::wstring BuiltToolFolder();
 
