@@ -247,4 +247,20 @@ std::wstring ToUpper(std::wstring_view text) {
   return out;
 }
 
+std::wstring FillIn(std::wstring_view text, const std::vector<std::wstring>& values) {
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'%' && i + 1 < text.size() && text[i + 1] >= L'1' && text[i + 1] <= L'9') {
+      const auto index = static_cast<std::size_t>(text[i + 1] - L'1');
+      if (index < values.size()) {
+        out += values[index];
+        ++i;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace tvx

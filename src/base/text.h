@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tvx {
 
@@ -45,5 +46,9 @@ bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 // differ in case alone. The same table on every build.
 wchar_t FoldUpper(wchar_t c);
 std::wstring ToUpper(std::wstring_view text);
+
+// `text` with each %1 to %9 replaced by the value of that number; a number
+// without a value stays as it is. Values are put in as they are.
+std::wstring FillIn(std::wstring_view text, const std::vector<std::wstring>& values);
 
 }  // namespace tvx

@@ -49,6 +49,7 @@ inline constexpr LanguageKeyName kLanguageKeys[] = {
     {L"NTCONFIG", L"CONNFAIL"}, {L"NTCONFIG", L"FINDFAIL"},
     {L"NTCONFIGTCP", L"TITLE"}, {L"NTCONFIGTCP", L"PAGEDESC"}, {L"NTCONFIGTCP", L"RECEIVEPC"},
     {L"NTCONFIGTCP", L"IPSEARCH"}, {L"NTCONFIGTCP", L"BUBBLE1"}, {L"NTCONFIGTCP", L"BUBBLE2"},
+    {L"NTCONFIGTCP", L"CONFIRMWAIT"},
     {L"NTCONFIGTCP", L"BUBBLE3"}, {L"NTCONFIGTCP", L"BUBBLE4"},
     {L"IPLIST", L"PAGEDESC"}, {L"IPLIST", L"KEY"}, {L"IPLIST", L"TYPE"},
     {L"RUN", L"TITLE1"}, {L"RUN", L"TITLE3"}, {L"RUN", L"PAGEDESC"}, {L"RUN", L"PERCENT"},
@@ -81,6 +82,7 @@ inline constexpr LanguageKeyName kLanguageKeys[] = {
     {L"MESSAGE", L"USBCOPY"}, {L"MESSAGE", L"NEWSCAN"}, {L"MESSAGE", L"RESUME"},
     {L"MESSAGE", L"NETCONNECT"}, {L"MESSAGE", L"NTCONFIGTCPWAIT"}, {L"MESSAGE", L"KEY"},
     {L"MESSAGE", L"IPINVALID"}, {L"MESSAGE", L"IPINVALIDDesc"}, {L"MESSAGE", L"NOSYSTEM"},
+    {L"MESSAGE", L"PEERASK"}, {L"MESSAGE", L"PEERASKDesc"},
 };
 
 constexpr bool IsLanguageKey(std::wstring_view section, std::wstring_view key) {

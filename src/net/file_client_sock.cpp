@@ -9,9 +9,9 @@ namespace tvx {
 namespace {
 
 constexpr unsigned kReadEvents = kFdRead | kFdWrite | kFdConnect | kFdClose;
-// About 640 KB of a file per notification: a millisecond or so, so the
+// About 1 MB of a file per notification: a millisecond or so, so the
 // thread's other messages still come in their turn.
-constexpr int kChunksPerNotice = 16;
+constexpr int kChunksPerNotice = 4;
 
 }  // namespace
 

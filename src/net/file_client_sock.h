@@ -20,10 +20,10 @@
 //    than would-block.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/async_socket.h"
 #include "base/message_loop.h"
@@ -80,7 +80,7 @@ class CFileClientSock final : public AsyncSocket, private ReceiveSink {
   HeldLog log_;
   FileReceiver receiver_{*this};
   ConversationTurn turn_{ConversationSide::kReceivingPc};
-  std::array<char, kReceiveChunkBytes> buffer_{};
+  std::vector<char> buffer_ = std::vector<char>(kReceiveChunkBytes);
   std::int64_t value_ = 0;  // the value whose address goes with a step
   // Cleared when the socket goes; a handler that deleted it is noticed.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -36,14 +36,21 @@ bool ReadOnto(File& file, std::string& into, std::size_t length) {
   return true;
 }
 
-// The blocks after the first call, from `position` to the end.
+// The blocks after the first call, from `position` to the end, many blocks
+// to a call: one system call per block held the store well below what the
+// socket can carry.
 bool SendBlocks(SendChannel& channel, File& file, std::int64_t position, std::int64_t size,
                 SendListener& listener) {
   std::string block;
+  block.reserve(kSendPieceBytes);
+  if (file.Seek(position, SeekFrom::Begin) < 0) {
+    LogError(listener, L"TransmitFile2", SystemErrorCode());
+    return false;
+  }
   while (position < size) {
-    const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(size - position, kSendBlockBytes));
+    const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(size - position, kSendPieceBytes));
     block.clear();
-    if (file.Seek(position, SeekFrom::Begin) < 0 || !ReadOnto(file, block, chunk)) {
+    if (!ReadOnto(file, block, chunk)) {
       LogError(listener, L"TransmitFile2", SystemErrorCode());
       return false;
     }

@@ -1,7 +1,7 @@
 // Sending a command, with or without its file, the way both PCs frame it:
 // one header block alone; or the header followed by the start of the file in
-// the same call (all of a file under 51200 bytes), then the rest in 51200-byte
-// blocks. A resumed store starts at the offset the receiving PC asked for.
+// the same call (all of a file under 51200 bytes), then the rest in pieces
+// of twenty 51200-byte blocks. A resumed store starts at the offset the receiving PC asked for.
 // Runs on a send thread; the channel's calls are blocking, and because one
 // thread makes them, header and file bytes go out in order.
 #pragma once
@@ -46,8 +46,8 @@ class SendListener {
   // A "|.COPY" with the store is about to go out: reset the transfer
   // counters and start the progress timer. `size` is the whole store.
   virtual void OnStoreStarted(std::uint64_t size) { (void)size; }
-  // One 51200-byte block after the first call went out (the first call is
-  // not counted). `size` is the whole file.
+  // One piece after the first call went out (the first call is not
+  // counted). `size` is the whole file.
   virtual void OnBlockSent(std::uint64_t length, std::uint64_t size) {
     (void)length;
     (void)size;

@@ -1,12 +1,12 @@
 #include "net/local_ip_scan.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <optional>
 
 #include "base/debug_output.h"
 #include "base/ipv4.h"
+#include "net/probe_race.h"
 #include "net/subnet.h"
 
 namespace tvx {
@@ -14,9 +14,12 @@ namespace {
 
 constexpr std::uint32_t kLocalHost = 0x7F000001;  // 127.0.0.1
 
-struct Slot {
+// A probe under way: its socket, which candidate and port, and when its wait ends.
+struct InFlight {
   std::unique_ptr<ProbeSocket> socket;
+  std::size_t candidate = 0;
   unsigned port = 0;
+  std::uint64_t deadline = 0;
 };
 
 }  // namespace
@@ -46,59 +49,79 @@ int LocalIPScan::Search() {
   const std::unique_ptr<ProbeSession> session = network_.Open();
   if (!session) return Finish(kScanNoSocketLibrary);
 
-  // Only the first address found is used; earlier searches' finds would be stale.
+  // Only the peer found now is used; earlier searches' finds would be stale.
   foundAddresses_.clear();
   foundPorts_.clear();
+  std::vector<std::uint32_t> candidates;
   for (const std::uint32_t candidate : ProbeOrder(*own, *mask)) {
-    if (stop_) break;
-    if (!InSameSubnet(candidate, *own, *mask)) continue;
-    DebugOut(FormatIpv4(candidate));
-    if (Probe(*session, candidate) == kScanOk) break;
+    if (InSameSubnet(candidate, *own, *mask)) candidates.push_back(candidate);
   }
+  Race(*session, candidates);
   return Finish(kScanOk);
 }
 
-int LocalIPScan::Probe(ProbeSession& session, std::uint32_t address) {
-  std::array<Slot, kProbeSlots> slots;
-  std::uint64_t nextPort = firstPort_;  // wide enough to pass the last port
-  bool found = false;
-  const auto portsLeft = [&] { return nextPort <= lastPort_; };
-  const auto anyActive = [&] {
-    return std::any_of(slots.begin(), slots.end(), [](const Slot& slot) { return slot.socket != nullptr; });
-  };
+void LocalIPScan::Race(ProbeSession& session, const std::vector<std::uint32_t>& candidates) {
+  if (lastPort_ < firstPort_) return;
+  const std::uint64_t portsEach = std::uint64_t{lastPort_} - firstPort_ + 1;
+  const std::uint64_t probes = candidates.size() * portsEach;
+  ProbeRace race(candidates.size(), static_cast<unsigned>(portsEach));
+  std::vector<InFlight> flying;
+  std::uint64_t next = 0;  // the next probe: candidate next / portsEach, port next % portsEach
 
-  while ((portsLeft() || anyActive()) && !stop_) {
-    for (Slot& slot : slots) {
-      while (!slot.socket && portsLeft()) {
-        const auto port = static_cast<unsigned>(nextPort++);
-        const ProbeStart start = session.StartConnect(address, port, slot.socket);
-        if (start == ProbeStart::SetupFailed) return Finish(kScanNotifyFailed);
-        if (start == ProbeStart::Started) slot.port = port;
+  while (!race.Decided() && !stop_) {
+    while (flying.size() < kProbesInFlight && next < probes && !stop_) {
+      const auto candidate = static_cast<std::size_t>(next / portsEach);
+      const auto port = static_cast<unsigned>(firstPort_ + next % portsEach);
+      ++next;
+      if (!race.Matters(candidate)) {
+        race.Failed(candidate);
+        continue;
       }
+      if (port == firstPort_) DebugOut(FormatIpv4(candidates[candidate]));
+      std::unique_ptr<ProbeSocket> socket;
+      if (session.StartConnect(candidates[candidate], port, socket) != ProbeStart::Started || !socket) {
+        race.Failed(candidate);
+        continue;
+      }
+      flying.push_back({std::move(socket), candidate, port, session.NowMicroseconds() + waitMicroseconds_});
     }
+    if (flying.empty() || stop_) break;
 
-    std::vector<ProbeSocket*> active;
-    std::vector<Slot*> owners;
-    for (Slot& slot : slots) {
-      if (!slot.socket) continue;
-      active.push_back(slot.socket.get());
-      owners.push_back(&slot);
+    std::uint64_t now = session.NowMicroseconds();
+    std::uint64_t earliest = flying.front().deadline;
+    std::vector<ProbeSocket*> sockets;
+    for (const InFlight& probe : flying) {
+      earliest = std::min(earliest, probe.deadline);
+      sockets.push_back(probe.socket.get());
     }
-    if (active.empty()) continue;
-
+    const std::uint64_t wait = std::min<std::uint64_t>(earliest > now ? earliest - now : 0, kStopCheckMicroseconds);
     std::vector<bool> writable;
-    if (!session.WaitWritable(active, waitMicroseconds_, writable)) return Finish(kScanWaitFailed);
-    for (std::size_t i = 0; i < owners.size(); ++i) {
-      if (writable[i] && owners[i]->socket->PendingError() == 0) {
-        foundAddresses_.push_back(FormatIpv4(address));
-        foundPorts_.push_back(std::to_wstring(owners[i]->port));
-        found = true;
+    const bool waited = session.WaitWritable(sockets, static_cast<std::uint32_t>(wait), writable);
+    now = session.NowMicroseconds();
+    std::vector<InFlight> still;
+    for (std::size_t i = 0; i < flying.size(); ++i) {
+      InFlight& probe = flying[i];
+      if (!waited) {
+        race.Failed(probe.candidate);
+      } else if (i < writable.size() && writable[i]) {
+        // Writable: connected, or refused, told apart by the pending error.
+        if (probe.socket->PendingError() == 0) race.Accepted(probe.candidate, probe.port);
+        else race.Failed(probe.candidate);
+      } else if (now >= probe.deadline || !race.Matters(probe.candidate)) {
+        race.Failed(probe.candidate);
+      } else {
+        still.push_back(std::move(probe));
       }
-      // Succeeded, refused or timed out: the slot is free for the next port.
-      owners[i]->socket.reset();
+    }
+    flying = std::move(still);
+  }
+
+  if (const std::optional<std::size_t> winner = race.Winner()) {
+    for (const unsigned port : race.WinnerPorts()) {
+      foundAddresses_.push_back(FormatIpv4(candidates[*winner]));
+      foundPorts_.push_back(std::to_wstring(port));
     }
   }
-  return Finish(found ? kScanOk : kScanNoPeer);
 }
 
 }  // namespace tvx

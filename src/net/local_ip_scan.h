@@ -1,7 +1,9 @@
 // The receiving PC's search for a sending PC: it takes this PC's own network
-// interface and tries the addresses of its subnet, nearest first, until one
-// accepts a TCP connection on the program's port. A connection that is
-// accepted is all that makes an address a peer; nothing is sent.
+// interface and probes the addresses of its subnet, many at once, for a TCP
+// connection on the program's port. The peer is the address a search of one
+// address after another, nearest first, would find: the first in that order
+// that accepts. A connection that is accepted is all that makes an address a
+// peer; nothing is sent.
 #pragma once
 
 #include <atomic>
@@ -16,7 +18,10 @@ namespace tvx {
 
 constexpr unsigned kPeerPort = 20101;
 constexpr std::uint32_t kProbeWaitMicroseconds = 1000000;
-constexpr int kProbeSlots = 20;
+// Probes under way at once: a whole /24 in one round.
+constexpr std::size_t kProbesInFlight = kMostProbeSockets;
+// How long a wait runs at most before the search looks at its stop flag.
+constexpr std::uint32_t kStopCheckMicroseconds = 50000;
 
 // Results of LocalIPScan's operations.
 constexpr int kScanOk = 1;              // prepared; search ended; a probe found a peer
@@ -37,12 +42,15 @@ class LocalIPScan {
   // Ethernet or wireless interface. kScanOk or kScanNoInterface.
   int Prepare();
 
-  // Tries the subnet of the chosen interface and ends at the first peer; the
-  // found lists hold it. kScanOk, kScanNotFourNumbers, kScanBadMask or
-  // kScanNoSocketLibrary. Runs on the search thread.
+  // Probes the subnet of the chosen interface and ends once the peer is
+  // known; the found lists hold it (every port of the range it accepted on).
+  // Each probe waits its own limit; one that could not be made, or whose
+  // wait failed, found nothing. kScanOk, kScanNotFourNumbers, kScanBadMask
+  // or kScanNoSocketLibrary. Runs on the search thread.
   int Search();
 
-  // Ends a running search before its next probe; any thread. The flag stays
+  // Ends a running search within kStopCheckMicroseconds, closing every
+  // probe; a peer already chosen is kept. Any thread. The flag stays
   // set until ClearStop, which the page calls before it starts a search
   // thread, so a stop that comes before the thread runs is not lost.
   void Stop() { stop_ = true; }
@@ -68,8 +76,8 @@ class LocalIPScan {
   void SetWaitMicroseconds(std::uint32_t microseconds) { waitMicroseconds_ = microseconds; }
 
  private:
-  // Tries every port of the range on one address; kScanOk when one accepted.
-  int Probe(ProbeSession& session, std::uint32_t address);
+  // Probes `candidates` in their order until the choice is made.
+  void Race(ProbeSession& session, const std::vector<std::uint32_t>& candidates);
   int Finish(int status) { return status_ = status; }
 
   NetworkAdapters& adapters_;

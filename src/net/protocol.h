@@ -23,10 +23,14 @@ inline constexpr std::size_t kHeaderBufferUnits = 260;
 inline constexpr std::size_t kHeaderBytes = 256;
 inline constexpr std::size_t kHeaderUnits = kHeaderBytes / 2;
 
-// Files go out in blocks of this size so the sender can count its progress.
+// Files go out in blocks of this size so the sender can count its progress:
+// the first call carries the header and one block; after it, the blocks go
+// to the socket many at a time, in one call of kSendPieceBytes.
 inline constexpr std::size_t kSendBlockBytes = 51200;
-// One receive call takes at most this much of a file.
-inline constexpr std::size_t kReceiveChunkBytes = 40960;
+inline constexpr std::size_t kSendPieceBytes = 20 * kSendBlockBytes;
+// One receive call takes at most this much of a file, and it is written to
+// the file in one call.
+inline constexpr std::size_t kReceiveChunkBytes = 256 * 1024;
 // A resumed store starts this many bytes before the end of the partial copy,
 // and this many of those re-sent bytes prove both PCs hold the same store.
 inline constexpr std::int64_t kResumeOverlapBytes = 1024;

@@ -5,7 +5,9 @@
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
+#include "base/text.h"
 #include "core/activity_log.h"
+#include "core/message_dialog.h"
 #include "core/wizard_messages.h"
 #include "net/connection_end.h"
 #include "net/controller_messages.h"
@@ -15,10 +17,6 @@
 #include "profile/pc_info.h"
 
 namespace tvx {
-namespace {
-
-
-}  // namespace
 
 // What one send tells the controller, on the send thread.
 class CServerControl::SendReport final : public SendListener {
@@ -117,6 +115,12 @@ void CServerControl::OnAccepted() {
   if (busy_ || !listen_) return;
   std::unique_ptr<CFileServerSock> accepted = listen_->TakeAccepted();
   if (!accepted) return;
+  if (confirming_) {
+    // The user is deciding about the PC already connected; another one may
+    // try again once that is settled.
+    ShutDownConnection(*accepted);
+    return;
+  }
   // A connection that never got as far as INIT makes way for the new one.
   if (connection_) RemoveConnection(reinterpret_cast<LParam>(connection_.get()));
   connection_ = std::move(accepted);
@@ -141,7 +145,25 @@ void CServerControl::OnCommand(WParam step, LParam socket) {
     RefuseOutOfTurn(socket);
     return;
   }
+  if (static_cast<int>(step) == kStepInit && !ConfirmReceivingPc(socket)) return;
   Step(static_cast<int>(step), connection_->LastHeader().value);
+}
+
+bool CServerControl::ConfirmReceivingPc(LParam socket) {
+  if (setup_.view == nullptr || setup_.language == nullptr) return true;
+  const LanguageTable& language = *setup_.language;
+  const std::wstring address = connection_->PeerAddress();
+  CMessageDlg question(language, *setup_.view, language.GetText({L"MESSAGE", L"PEERASK"}),
+                       FillIn(language.GetText({L"MESSAGE", L"PEERASKDesc"}), {address}), kMessageYesNo);
+  confirming_ = true;
+  const int answer = question.DoModal();
+  confirming_ = false;
+  // The connection may have ended, or been let go, while the user decided.
+  if (!connection_ || reinterpret_cast<LParam>(connection_.get()) != socket) return false;
+  if (answer == kMessageYes) return true;
+  DebugOut(L"server: the user refused the receiving PC " + address);
+  RemoveConnection(socket);
+  return false;
 }
 
 void CServerControl::RefuseOutOfTurn(LParam socket) {

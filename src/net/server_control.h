@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/message_loop.h"
+#include "core/language_table.h"
 #include "core/message_view.h"
 #include "core/os_facts.h"
 #include "engine/program_folder_files.h"
@@ -35,8 +36,11 @@ struct ServerSetup {
   // The dotted address to listen on; empty: every interface, as the program
   // does. A sandbox PC listens on loopback only.
   std::wstring listenAddress;
-  // Where a tool that could not start is reported; may be null.
+  // Where a tool that could not start is reported, and where the user is
+  // asked whether the PC that connected may have the data. Without a view
+  // or texts nobody can be asked, and every receiving PC is taken.
   MessageView* view = nullptr;
+  const LanguageTable* language = nullptr;
 };
 
 class CServerControl final : public MessageTarget {
@@ -66,6 +70,9 @@ class CServerControl final : public MessageTarget {
 
   void OnAccepted();
   void OnCommand(WParam step, LParam socket);
+  // Asks the user whether the PC that sent INIT on `socket` may have the
+  // data; closes that connection on no. True when the conversation goes on.
+  bool ConfirmReceivingPc(LParam socket);
   void OnSendEnded(WParam send);
   void RefuseOutOfTurn(LParam socket);
   void OnCaptureEnded();
@@ -95,6 +102,8 @@ class CServerControl final : public MessageTarget {
   // The capture ended with nobody to send it to: whoever asks next gets it
   // as a fresh one.
   bool storeUnsent_ = false;
+  // The user is being asked about the connected PC: nobody else comes in.
+  bool confirming_ = false;
 
   std::wstring pendingCommand_;
   std::wstring pendingPath_;

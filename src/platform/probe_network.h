@@ -3,11 +3,15 @@
 // decided by the search (net/local_ip_scan.h); this is only the connecting.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace tvx {
+
+// The most sockets one wait of a session watches.
+constexpr std::size_t kMostProbeSockets = 256;
 
 // One started connect. Destroying it shuts the connection down and closes it.
 class ProbeSocket {
@@ -35,6 +39,9 @@ class ProbeSession {
   // the wait itself fails.
   virtual bool WaitWritable(const std::vector<ProbeSocket*>& sockets, std::uint32_t microseconds,
                             std::vector<bool>& writable) = 0;
+  // The clock the probes' waits are measured on, in microseconds from any
+  // fixed start; a monotonic clock unless a stand-in keeps its own time.
+  virtual std::uint64_t NowMicroseconds() const;
 };
 
 class ProbeNetwork {

@@ -1,6 +1,11 @@
 // Probe connects over Winsock: every probe socket is tied to one event
 // object for connect and write notifications, which also makes it
 // non-blocking, and the search waits on them with select.
+
+// A search waits on a whole subnet's probes at once; the socket library's
+// sets hold 64 unless told before its header is read.
+#define FD_SETSIZE 256
+
 #include "platform/probe_network.h"
 
 #include "base/handle_win.h"
@@ -8,6 +13,9 @@
 #include "base/winsock_win.h"
 
 namespace tvx {
+
+static_assert(FD_SETSIZE >= kMostProbeSockets, "one wait watches every probe of a search");
+
 namespace {
 
 class WinProbeSocket final : public ProbeSocket {
@@ -68,14 +76,22 @@ class WinProbeSession final : public ProbeSession {
                     std::vector<bool>& writable) override {
     writable.assign(sockets.size(), false);
     fd_set set;
+    fd_set failed;
     FD_ZERO(&set);
-    for (ProbeSocket* socket : sockets) FD_SET(static_cast<WinProbeSocket*>(socket)->Get(), &set);
+    FD_ZERO(&failed);
+    for (ProbeSocket* socket : sockets) {
+      FD_SET(static_cast<WinProbeSocket*>(socket)->Get(), &set);
+      FD_SET(static_cast<WinProbeSocket*>(socket)->Get(), &failed);
+    }
     timeval limit = {static_cast<long>(microseconds / 1000000), static_cast<long>(microseconds % 1000000)};
-    const int ready = select(0, nullptr, &set, nullptr, &limit);
+    const int ready = select(0, nullptr, &set, &failed, &limit);
     HandleQueuedMessages();
     if (ready == SOCKET_ERROR) return false;
+    // A refused connect is reported among the failed ones; its pending error
+    // tells it apart from a connection, as for a writable one.
     for (std::size_t i = 0; i < sockets.size(); ++i) {
-      writable[i] = FD_ISSET(static_cast<WinProbeSocket*>(sockets[i])->Get(), &set) != 0;
+      const SOCKET socket = static_cast<WinProbeSocket*>(sockets[i])->Get();
+      writable[i] = FD_ISSET(socket, &set) != 0 || FD_ISSET(socket, &failed) != 0;
     }
     return true;
   }

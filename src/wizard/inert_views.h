@@ -111,6 +111,7 @@ class InertConnectionView : public NTConfigTCPView {
   void ShowManualMode(bool) override {}
   OctetTexts TypedOctets() override { return {}; }
   void FocusOctet(std::size_t) override {}
+  void ShowConfirmWait(const std::wstring&) override {}
   void PlayAnimation() override {}
   void StopAnimation() override {}
 };

@@ -106,7 +106,7 @@ WizardAssembly::Parts::Parts(const WizardViews& views_, WizardServices s, Wizard
                                           services.internet, services.showSoftwareList},
                     &views.configuration),
       server(ServerSetup{relay.Handle(), sendRun.Handle(), services.facts, services.programFolder,
-                         &services.registry, settings.listenAddress, &messages}),
+                         &services.registry, settings.listenAddress, &messages, &services.language}),
       client(ClientSetup{relay.Handle(), receiveRun.Handle(), services.facts,
                          services.system.UserDefaultUiLanguage(), services.programFolder, settings.port,
                          &services.ini, &services.language, &messages}),

@@ -1,10 +1,13 @@
 // Probe sockets that never touch the network: every connect is recorded, and
-// the addresses and ports a test names accept; the others stay silent until
-// the wait runs out.
+// the addresses and ports a test names accept (at once or after a delay) or
+// refuse; the others stay silent until the wait runs out. Time is the fake's
+// own: a wait that sees nothing moves the clock on by its whole limit.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -23,6 +26,9 @@ class FakeProbeNetwork final : public ProbeNetwork {
 
   // Set by the test.
   std::set<std::pair<std::uint32_t, unsigned>> accepting;
+  std::set<std::pair<std::uint32_t, unsigned>> refusing;
+  // Microseconds from its connect until an accepting or refusing probe answers.
+  std::map<std::pair<std::uint32_t, unsigned>, std::uint64_t> answerAfter;
   bool libraryFails = false;
   bool waitFails = false;
   ProbeStart startResult = ProbeStart::Started;
@@ -35,6 +41,8 @@ class FakeProbeNetwork final : public ProbeNetwork {
   int sessions = 0;
   int openSessions = 0;
   int openSockets = 0;
+  int mostOpenSockets = 0;
+  std::uint64_t now = 0;  // microseconds
 
   std::vector<std::uint32_t> Addresses() const {
     std::vector<std::uint32_t> addresses;
@@ -51,16 +59,19 @@ class FakeProbeNetwork final : public ProbeNetwork {
  private:
   class Socket final : public ProbeSocket {
    public:
-    Socket(FakeProbeNetwork& network, bool accepts) : network_(network), accepts_(accepts) {
-      ++network_.openSockets;
+    static constexpr std::uint64_t kNever = ~std::uint64_t{0};
+    Socket(FakeProbeNetwork& network, bool accepts, std::uint64_t answerAt)
+        : network_(network), accepts_(accepts), answerAt_(answerAt) {
+      network_.mostOpenSockets = std::max(network_.mostOpenSockets, ++network_.openSockets);
     }
     ~Socket() override { --network_.openSockets; }
     int PendingError() const override { return accepts_ ? 0 : 10061; }
-    bool Accepts() const { return accepts_; }
+    std::uint64_t AnswerAt() const { return answerAt_; }
 
    private:
     FakeProbeNetwork& network_;
     bool accepts_;
+    std::uint64_t answerAt_;
   };
 
   class Session final : public ProbeSession {
@@ -72,7 +83,14 @@ class FakeProbeNetwork final : public ProbeNetwork {
       network_.attempts.push_back({address, port});
       if (network_.onAttempt) network_.onAttempt(network_.attempts.back());
       if (network_.startResult != ProbeStart::Started) return network_.startResult;
-      socket = std::make_unique<Socket>(network_, network_.accepting.count({address, port}) != 0);
+      const std::pair<std::uint32_t, unsigned> key{address, port};
+      const bool accepts = network_.accepting.count(key) != 0;
+      std::uint64_t answerAt = Socket::kNever;
+      if (accepts || network_.refusing.count(key) != 0) {
+        const auto delay = network_.answerAfter.find(key);
+        answerAt = network_.now + (delay == network_.answerAfter.end() ? 0 : delay->second);
+      }
+      socket = std::make_unique<Socket>(network_, accepts, answerAt);
       return ProbeStart::Started;
     }
 
@@ -81,10 +99,15 @@ class FakeProbeNetwork final : public ProbeNetwork {
       network_.waitSizes.push_back(sockets.size());
       network_.waitLimits.push_back(microseconds);
       if (network_.waitFails) return false;
+      std::uint64_t first = Socket::kNever;
+      for (ProbeSocket* socket : sockets) first = std::min(first, static_cast<Socket*>(socket)->AnswerAt());
+      network_.now = first <= network_.now + microseconds ? std::max(first, network_.now) : network_.now + microseconds;
       writable.clear();
-      for (ProbeSocket* socket : sockets) writable.push_back(static_cast<Socket*>(socket)->Accepts());
+      for (ProbeSocket* socket : sockets) writable.push_back(static_cast<Socket*>(socket)->AnswerAt() <= network_.now);
       return true;
     }
+
+    std::uint64_t NowMicroseconds() const override { return network_.now; }
 
    private:
     FakeProbeNetwork& network_;

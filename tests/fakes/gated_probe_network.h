@@ -1,7 +1,8 @@
 // Probe sockets for a search that runs on its own thread. Nothing touches the
 // network: the addresses a test names accept, the others stay silent. While
-// the gate is held every probe waits at it, so a test can catch a search in
-// the middle of a probe; all counters may be read from the test's thread.
+// the gate is held every wait stops at it, so a test can catch a search in
+// the middle of its probes; all counters may be read from the test's thread.
+// Time is the fake's own: a wait that sees nothing moves it on by its limit.
 #pragma once
 
 #include <algorithm>
@@ -38,7 +39,7 @@ class GatedProbeNetwork final : public ProbeNetwork {
   int OpenSessions() const { return Read(openSessions_); }
   int MostOpenSessions() const { return Read(mostOpenSessions_); }
   int Probes() const { return Read(probes_); }
-  // Probes now waiting at the gate.
+  // Waits now stopped at the gate.
   int Waiting() const { return Read(waiting_); }
 
   // Waits until `count` probes wait at the gate; false after `timeout`.
@@ -78,7 +79,7 @@ class GatedProbeNetwork final : public ProbeNetwork {
       socket = std::make_unique<Socket>(network_.accepting.count(address) != 0);
       return ProbeStart::Started;
     }
-    bool WaitWritable(const std::vector<ProbeSocket*>& sockets, std::uint32_t,
+    bool WaitWritable(const std::vector<ProbeSocket*>& sockets, std::uint32_t microseconds,
                       std::vector<bool>& writable) override {
       {
         std::unique_lock lock(network_.mutex_);
@@ -88,12 +89,19 @@ class GatedProbeNetwork final : public ProbeNetwork {
         --network_.waiting_;
       }
       writable.clear();
-      for (ProbeSocket* socket : sockets) writable.push_back(static_cast<Socket*>(socket)->Accepts());
+      bool any = false;
+      for (ProbeSocket* socket : sockets) {
+        writable.push_back(static_cast<Socket*>(socket)->Accepts());
+        any = any || writable.back();
+      }
+      if (!any) now_ += microseconds;
       return true;
     }
+    std::uint64_t NowMicroseconds() const override { return now_; }
 
    private:
     GatedProbeNetwork& network_;
+    std::uint64_t now_ = 0;  // only the search's thread reads and moves it
   };
 
   int Read(const int& value) const {

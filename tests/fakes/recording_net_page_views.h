@@ -63,6 +63,7 @@ class RecordingNTConfigTCPView final : public NTConfigTCPView, public RecordedNe
   void ShowManualMode(bool manual) override { manualMode = manual; }
   OctetTexts TypedOctets() override { return typed; }
   void FocusOctet(std::size_t octet) override { focused.push_back(octet); }
+  void ShowConfirmWait(const std::wstring& text) override { confirmWait = text; }
   void PlayAnimation() override { ++plays; }
   void StopAnimation() override {
     if (plays > stops) ++stops;
@@ -73,6 +74,7 @@ class RecordingNTConfigTCPView final : public NTConfigTCPView, public RecordedNe
   int manualMode = -1;
   OctetTexts typed;  // what the user typed
   std::vector<std::size_t> focused;
+  std::wstring confirmWait;
 };
 
 }  // namespace tvx

@@ -72,7 +72,8 @@ TEST(FileSender, FirstCallCarriesTheHeaderAndAtMostOneBlock) {
       {kBlock - 1, {kHeaderBytes + kBlock - 1}},
       {kBlock, {kHeaderBytes + kBlock}},
       {kBlock + 1, {kHeaderBytes + kBlock, 1}},
-      {3 * kBlock + 7, {kHeaderBytes + kBlock, kBlock, kBlock, 7}},
+      {3 * kBlock + 7, {kHeaderBytes + kBlock, 2 * kBlock + 7}},
+      {22 * kBlock, {kHeaderBytes + kBlock, kSendPieceBytes, kBlock}},
   };
   ScratchFolder folder;
   for (const Row& row : rows) {
@@ -102,10 +103,10 @@ TEST(FileSender, ResumedStoreGoesFromTheOffsetInWholeBlocks) {
   RecordingChannel channel;
   RecordingListener listener;
   EXPECT_EQ(SendCommand(channel, kCmdCopy, folder.Join(L"USMT.MIG"), kOffset, listener), SendOutcome::kFileSent);
-  EXPECT_EQ(channel.Lengths(), (std::vector<std::size_t>{kHeaderBytes + kBlock, kBlock, 999}));
+  EXPECT_EQ(channel.Lengths(), (std::vector<std::size_t>{kHeaderBytes + kBlock, kBlock + 999}));
   EXPECT_EQ(channel.Header().size, static_cast<std::int64_t>(store.size()));
   EXPECT_EQ(channel.Header().value, kOffset);
-  EXPECT_TRUE(channel.calls[1] == store.substr(kOffset + kBlock, kBlock)) << "blocks continue after the first";
+  EXPECT_TRUE(channel.calls[1] == store.substr(kOffset + kBlock)) << "blocks continue after the first";
   EXPECT_TRUE(channel.FileBytes() == store.substr(kOffset));
   EXPECT_EQ(listener.storeStarts, 1);
   EXPECT_EQ(listener.storeEnds, 1);

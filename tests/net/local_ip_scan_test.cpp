@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
 
 #include "base/async_socket.h"
 #include "base/ipv4.h"
 #include "base/text.h"
 #include "fakes/fake_network_adapters.h"
 #include "fakes/fake_probe_network.h"
+#include "net/subnet.h"
 
 namespace tvx {
 namespace {
@@ -89,25 +93,71 @@ TEST_F(LocalIPScanTest, ProbesNearestFirstAndSkipsItsOwnAddress) {
                                        L"192.168.0.7", L"192.168.0.13"}));
   EXPECT_EQ(probed, expected);
   for (const auto& attempt : network_.attempts) EXPECT_EQ(attempt.port, kPeerPort);
-  EXPECT_EQ(network_.waitLimits.front(), 1000000u);
   EXPECT_TRUE(scan_.FoundAddresses().empty());
   EXPECT_EQ(network_.openSockets, 0);
   EXPECT_EQ(network_.openSessions, 0);
 }
 
-TEST_F(LocalIPScanTest, StopsAtTheFirstAddressThatAccepts) {
-  UseInterface(L"192.168.0.10", L"255.255.255.0");
-  network_.accepting = {{Ip(L"192.168.0.12"), kPeerPort}, {Ip(L"192.168.0.14"), kPeerPort}};
-  EXPECT_EQ(scan_.Search(), kScanOk);
-  EXPECT_EQ(Texts(network_.Addresses()),
-            (std::vector<std::wstring>{L"192.168.0.9", L"192.168.0.11", L"192.168.0.8", L"192.168.0.12"}));
-  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.12"});
-  EXPECT_EQ(scan_.FoundPorts(), std::vector<std::wstring>{L"20101"});
+// The order of a search of one address after another is what decides; the
+// parallel search must choose as that one would, whatever answers first.
+std::optional<std::wstring> SequentialChoice(const wchar_t* own, const wchar_t* mask,
+                                             const std::map<std::wstring, std::uint64_t>& accepting) {
+  for (const std::uint32_t candidate : ProbeOrder(Ip(own), Ip(mask))) {
+    if (!InSameSubnet(candidate, Ip(own), Ip(mask))) continue;
+    const auto found = accepting.find(FormatIpv4(candidate));
+    if (found != accepting.end() && found->second <= kProbeWaitMicroseconds) return found->first;
+  }
+  return std::nullopt;
+}
 
-  // A second search reports only what it finds itself.
-  network_.accepting = {{Ip(L"192.168.0.9"), kPeerPort}};
-  EXPECT_EQ(scan_.Search(), kScanOk);
-  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.9"});
+TEST_F(LocalIPScanTest, ChoosesWhatTheSequentialOrderChooses) {
+  struct Row {
+    const char* name;
+    const wchar_t* own;
+    const wchar_t* mask;
+    std::map<std::wstring, std::uint64_t> accepting;  // address, microseconds until it answers
+    std::set<std::wstring> refusing;
+    std::optional<std::wstring> chosen;
+  };
+  const wchar_t* c24 = L"255.255.255.0";
+  const Row rows[] = {
+      {"before", L"10.0.0.10", c24, {{L"10.0.0.3", 0}}, {}, L"10.0.0.3"},
+      {"after", L"10.0.0.10", c24, {{L"10.0.0.17", 0}}, {}, L"10.0.0.17"},
+      {"both sides, lower nearer", L"10.0.0.10", c24, {{L"10.0.0.8", 0}, {L"10.0.0.12", 0}}, {}, L"10.0.0.8"},
+      {"both sides, upper nearer", L"10.0.0.10", c24, {{L"10.0.0.7", 0}, {L"10.0.0.12", 0}}, {}, L"10.0.0.12"},
+      {"the nearer answers last", L"10.0.0.9", c24, {{L"10.0.0.11", 900000}, {L"10.0.0.200", 0}}, {}, L"10.0.0.11"},
+      {"the nearer answers too late", L"10.0.0.9", c24, {{L"10.0.0.11", 1200000}, {L"10.0.0.200", 0}}, {},
+       L"10.0.0.200"},
+      {"far end only", L"198.18.0.9", c24, {{L"198.18.0.200", 0}}, {}, L"198.18.0.200"},
+      {"refusals in between", L"10.0.0.10", c24, {{L"10.0.0.14", 300000}},
+       {L"10.0.0.9", L"10.0.0.11", L"10.0.0.8"}, L"10.0.0.14"},
+      {"/25, upper half", L"10.0.0.200", L"255.255.255.128", {{L"10.0.0.100", 0}, {L"10.0.0.130", 0}}, {},
+       L"10.0.0.130"},
+      {"/25, only the other half answers", L"10.0.0.200", L"255.255.255.128", {{L"10.0.0.127", 0}}, {},
+       std::nullopt},
+      {"no peer", L"10.0.0.10", c24, {}, {L"10.0.0.9"}, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    FakeProbeNetwork network;
+    for (const auto& [address, after] : row.accepting) {
+      network.accepting.insert({Ip(address.c_str()), kPeerPort});
+      network.answerAfter[{Ip(address.c_str()), kPeerPort}] = after;
+    }
+    for (const std::wstring& address : row.refusing) network.refusing.insert({Ip(address.c_str()), kPeerPort});
+    UseInterface(row.own, row.mask);
+    LocalIPScan scan(adapters_, network);
+    ASSERT_EQ(scan.Prepare(), kScanOk);
+    EXPECT_EQ(scan.Search(), kScanOk);
+
+    EXPECT_EQ(SequentialChoice(row.own, row.mask, row.accepting), row.chosen);
+    const std::vector<std::wstring> expected = row.chosen ? std::vector{*row.chosen} : std::vector<std::wstring>{};
+    EXPECT_EQ(scan.FoundAddresses(), expected);
+    // Every probe had its own full wait, and all of them ran side by side.
+    EXPECT_LE(network.now, kProbeWaitMicroseconds + kStopCheckMicroseconds);
+    EXPECT_EQ(network.openSockets, 0);
+    EXPECT_EQ(network.openSessions, 0);
+  }
 }
 
 TEST_F(LocalIPScanTest, SmallerSubnetsAreSearchedWhole) {
@@ -157,16 +207,18 @@ TEST_F(LocalIPScanTest, RefusesNonContiguousMasksWithoutProbing) {
   }
 }
 
-TEST_F(LocalIPScanTest, StopEndsTheSearchBetweenProbes) {
+TEST_F(LocalIPScanTest, StopEndsTheSearchAtOnceAndClosesEveryProbe) {
   UseInterface(L"192.168.0.10", L"255.255.255.0");
+  network_.accepting = {{Ip(L"192.168.0.8"), kPeerPort}};
+  network_.answerAfter[{Ip(L"192.168.0.8"), kPeerPort}] = 500000;
   network_.onAttempt = [this](const FakeProbeNetwork::Attempt&) {
     if (network_.attempts.size() == 3) scan_.Stop();
   };
-  network_.accepting = {{Ip(L"192.168.0.8"), kPeerPort}, {Ip(L"192.168.0.12"), kPeerPort}};
   EXPECT_EQ(scan_.Search(), kScanOk);
-  // The third probe was under way when the stop came and still counts.
-  EXPECT_EQ(network_.attempts.size(), 3u);
-  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.8"});
+  // Nothing was chosen before the stop, so nothing is reported.
+  EXPECT_TRUE(scan_.FoundAddresses().empty());
+  EXPECT_TRUE(network_.waitSizes.empty());
+  EXPECT_EQ(network_.openSockets, 0);
 
   // A stop that comes before the search starts is kept, not cleared by it.
   network_.attempts.clear();
@@ -176,42 +228,46 @@ TEST_F(LocalIPScanTest, StopEndsTheSearchBetweenProbes) {
 
   scan_.ClearStop();
   EXPECT_EQ(scan_.Search(), kScanOk);
-  EXPECT_EQ(network_.attempts.size(), 3u);
+  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.8"});
+  // No wait is longer than the stop check, so a stop is seen within it.
+  for (const std::uint32_t limit : network_.waitLimits) EXPECT_LE(limit, kStopCheckMicroseconds);
 }
 
-TEST_F(LocalIPScanTest, SocketFailuresAreReported) {
+TEST_F(LocalIPScanTest, ProbesThatCannotBeMadeOrWaitedForFindNothing) {
   UseInterface(L"192.168.0.10", L"255.255.255.0");
   network_.libraryFails = true;
   EXPECT_EQ(scan_.Search(), kScanNoSocketLibrary);
 
-  // A probe whose socket or wait fails finds nothing there; the search goes
-  // on with the next address and closes every socket it opened.
+  // .9 and .11 would accept, but their probes cannot be made: .8 is next.
   network_.libraryFails = false;
-  network_.waitFails = true;
-  network_.onAttempt = [this](const FakeProbeNetwork::Attempt&) {
-    if (network_.attempts.size() == 2) network_.startResult = ProbeStart::SetupFailed;
-    if (network_.attempts.size() == 3) network_.startResult = ProbeStart::AlreadyInProgress;
-    if (network_.attempts.size() == 4) {
-      network_.startResult = ProbeStart::Started;
-      network_.waitFails = false;
-      network_.accepting = {{Ip(L"192.168.0.13"), kPeerPort}};
-    }
+  network_.accepting = {{Ip(L"192.168.0.9"), kPeerPort}, {Ip(L"192.168.0.11"), kPeerPort},
+                        {Ip(L"192.168.0.8"), kPeerPort}};
+  network_.onAttempt = [this](const FakeProbeNetwork::Attempt& attempt) {
+    network_.startResult = attempt.address == Ip(L"192.168.0.9")    ? ProbeStart::SetupFailed
+                           : attempt.address == Ip(L"192.168.0.11") ? ProbeStart::AlreadyInProgress
+                                                                     : ProbeStart::Started;
   };
   EXPECT_EQ(scan_.Search(), kScanOk);
-  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.13"});
-  EXPECT_EQ(network_.attempts.size(), 6u);
+  EXPECT_EQ(scan_.FoundAddresses(), std::vector<std::wstring>{L"192.168.0.8"});
+
+  // A failed wait ends the probes it waited for; with nothing left, no peer.
+  network_.onAttempt = nullptr;
+  network_.waitFails = true;
+  EXPECT_EQ(scan_.Search(), kScanOk);
+  EXPECT_TRUE(scan_.FoundAddresses().empty());
   EXPECT_EQ(network_.openSockets, 0);
   EXPECT_EQ(network_.openSessions, 0);
 }
 
-TEST_F(LocalIPScanTest, ProbesAPortRangeTwentySocketsAtATime) {
+TEST_F(LocalIPScanTest, APortRangeReportsEveryPortOfTheChosenAddress) {
   UseInterface(L"192.168.0.10", L"255.255.255.0");
   scan_.SetPorts(3000, 3024);
-  network_.accepting = {{Ip(L"192.168.0.9"), 3007}, {Ip(L"192.168.0.9"), 3022}};
+  network_.accepting = {{Ip(L"192.168.0.9"), 3022}, {Ip(L"192.168.0.9"), 3007}, {Ip(L"192.168.0.11"), 3001}};
+  network_.answerAfter[{Ip(L"192.168.0.9"), 3007}] = 700000;
   EXPECT_EQ(scan_.Search(), kScanOk);
-  EXPECT_EQ(network_.waitSizes, (std::vector<std::size_t>{20, 5}));
   EXPECT_EQ(scan_.FoundAddresses(), (std::vector<std::wstring>{L"192.168.0.9", L"192.168.0.9"}));
   EXPECT_EQ(scan_.FoundPorts(), (std::vector<std::wstring>{L"3007", L"3022"}));
+  EXPECT_LE(network_.mostOpenSockets, static_cast<int>(kProbesInFlight));
 }
 
 // Real sockets, on loopback addresses only: the interface table is a fake

@@ -87,6 +87,26 @@ TEST_F(ServerControlTest, OnlyAConnectionWhileIdleIsAnswered) {
   EXPECT_EQ(pair.newWizard.Count(kMsgWizardEnding), 0);
 }
 
+TEST_F(ServerControlTest, AReceivingPcTheUserRefusesGetsNothingAndTheRightOneGoesOn) {
+  ControllerPair pair(kPc, kPc);
+  pair.AskOnSendingPc();
+  pair.serverView.answers = {false, true};
+  ASSERT_EQ(pair.client->Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return pair.serverView.kinds.size() == 1 && !pair.server->HasConnection(); }, 10000));
+  ControllerPair::RunFor(300);
+  EXPECT_FALSE(ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts));
+  EXPECT_FALSE(pair.server->Busy());
+
+  // The sending PC still waits; the PC its user accepts gets the profile.
+  CClientControl right(pair.clientSetup);
+  ASSERT_EQ(right.Connect(L"127.0.0.1", false), 0);
+  ASSERT_TRUE(MessageLoop::RunUntil(
+      [&] { return ControllerPair::Has(pair.newWizard, kMsgWizardRequest, kRequestAccounts); }, 10000));
+  EXPECT_EQ(pair.serverView.kinds, (std::vector<int>{kMessageYesNo, kMessageYesNo}));
+  EXPECT_TRUE(pair.server->Busy());
+}
+
 TEST_F(ServerControlTest, AFailedEarlierCaptureIsReportedAndItsFilesRemoved) {
   ControllerPair pair(kPc, kPc);
   WriteStoreOfEarlierRun(pair, "errorCode, 5\r\n");

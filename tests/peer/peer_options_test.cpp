@@ -25,6 +25,11 @@ TEST(PeerOptions, RefusesWhatWouldLeaveTheSandboxOrTheMachine) {
       {"a search of a real subnet", {L"--role", L"receive", L"--search", L"10.0.0.5/255.255.255.0"}},
       {"a loopback search whose mask reaches past 127/8", {L"--role", L"receive", L"--search", L"127.0.0.10/0.0.0.0"}},
       {"a search without a mask", {L"--role", L"receive", L"--search", L"127.0.0.10"}},
+      {"a connect just past the test network", {L"--role", L"receive", L"--connect", L"198.20.0.1"}},
+      {"a test-network search whose mask reaches past /15",
+       {L"--role", L"receive", L"--search", L"198.19.0.9/255.252.0.0"}},
+      {"a listener on a real address", {L"--role", L"send", L"--listen", L"192.168.1.7"}},
+      {"an accept answer that is no address", {L"--role", L"send", L"--accept-peer", L"maybe"}},
       {"USB without the drive", {L"--role", L"send", L"--method", L"usb"}},
       {"a port out of range", {L"--role", L"send", L"--port", L"70000"}},
       {"a port that is not a number", {L"--role", L"send", L"--port", L"20101x"}},
@@ -94,6 +99,22 @@ TEST(PeerOptions, NamesTheSidesAndKeepsTheProductPort) {
   EXPECT_EQ(receive.options->name, L"recv");
   EXPECT_EQ(receive.options->searchFrom, L"127.0.0.10/255.255.255.0");
   EXPECT_TRUE(Parse({L"--help"}).help);
+}
+
+TEST(PeerOptions, TakesTheTestNetworkAndAnswersForOneReceivingPc) {
+  const ParsedPeerOptions send =
+      Parse({L"--role", L"send", L"--listen", L"198.18.0.200", L"--accept-peer", L"198.18.0.9"});
+  ASSERT_TRUE(send.options.has_value());
+  EXPECT_EQ(send.options->listenAddress, L"198.18.0.200");
+  EXPECT_TRUE(AcceptsPeer(*send.options, L"198.18.0.9"));
+  EXPECT_FALSE(AcceptsPeer(*send.options, L"198.18.0.90"));
+  EXPECT_FALSE(AcceptsPeer(*send.options, L""));
+  EXPECT_TRUE(AcceptsPeer(*Parse({L"--role", L"send"}).options, L"127.0.0.1"));
+  EXPECT_FALSE(AcceptsPeer(*Parse({L"--role", L"send", L"--accept-peer", L"no"}).options, L"127.0.0.1"));
+
+  const ParsedPeerOptions receive =
+      Parse({L"--role", L"receive", L"--search", L"198.19.255.9/255.254.0.0", L"--connect", L"198.18.0.200"});
+  ASSERT_TRUE(receive.options.has_value());
 }
 
 }  // namespace

@@ -78,9 +78,9 @@ TEST(SandboxAccounts, ListTheSandboxAccountsAsLocalAccountsOfTheComputer) {
                                                               {L"bob", L"", L"OLDPC"}}));
 }
 
-TEST(LoopbackProbeNetwork, RefusesEveryAddressOffLoopbackBeforeASocketIsMade) {
+TEST(SandboxProbeNetwork, RefusesEveryAddressOffLoopbackBeforeASocketIsMade) {
   FakeProbeNetwork inner;
-  LoopbackProbeNetwork probes(inner);
+  SandboxProbeNetwork probes(inner);
   const std::unique_ptr<ProbeSession> session = probes.Open();
   ASSERT_NE(session, nullptr);
   for (const wchar_t* address : {L"10.0.0.1", L"192.168.1.20", L"128.0.0.1", L"126.255.255.255"}) {
@@ -95,11 +95,11 @@ TEST(LoopbackProbeNetwork, RefusesEveryAddressOffLoopbackBeforeASocketIsMade) {
   EXPECT_EQ(inner.Addresses(), std::vector<std::uint32_t>{Ip(L"127.0.0.9")});
 }
 
-TEST(LoopbackProbeNetwork, LetsTheSubnetSearchFindAPeerOnTheSandboxInterface) {
+TEST(SandboxProbeNetwork, LetsTheSubnetSearchFindAPeerOnTheSandboxInterface) {
   SandboxAdapters adapters(Ip(L"127.0.0.10"), Ip(L"255.255.255.0"));
   FakeProbeNetwork inner;
   inner.accepting.insert({Ip(L"127.0.0.7"), 31234});
-  LoopbackProbeNetwork probes(inner);
+  SandboxProbeNetwork probes(inner);
   LocalIPScan scan(adapters, probes);
   scan.SetPorts(31234, 31234);
   scan.SetWaitMicroseconds(1000);

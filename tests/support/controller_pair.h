@@ -39,6 +39,7 @@ struct ControllerPair {
     s.registry = &registry;
     server = std::make_unique<CServerControl>(s);
     server->StartListening(0);
+    serverSetup = s;
 
     ClientSetup c;
     c.wizard = newWizard.Handle();
@@ -54,6 +55,19 @@ struct ControllerPair {
     clientSetup = c;
   }
 
+  // From now on the sending PC's user is asked about each receiving PC, and
+  // answers from serverView; both controllers start afresh.
+  void AskOnSendingPc() {
+    ServerSetup s = serverSetup;
+    s.view = &serverView;
+    s.language = &language;
+    client.reset();
+    server = std::make_unique<CServerControl>(s);
+    server->StartListening(0);
+    clientSetup.port = server->ListenPort();
+    client = std::make_unique<CClientControl>(clientSetup);
+  }
+
   static bool Has(const RecordingTarget& target, unsigned msg, WParam w) {
     return std::any_of(target.messages.begin(), target.messages.end(),
                        [&](const RecordingTarget::Message& m) { return m.msg == msg && m.w == w; });
@@ -67,12 +81,14 @@ struct ControllerPair {
   std::unique_ptr<IniFile> ini = MakeIniFile();
   LanguageTable language{*ini};
   LoopingMessageView view;
+  LoopingMessageView serverView;
   FakeUninstallRegistry registry;
   RecordingTarget oldWizard, oldRunPage, newWizard, newRunPage;
   std::unique_ptr<CServerControl> server;
   std::unique_ptr<CClientControl> client;
   // The receiving PC's setup, for another receiving controller beside it.
   ClientSetup clientSetup;
+  ServerSetup serverSetup;
 };
 
 }  // namespace tvx

@@ -1,5 +1,6 @@
 #include "peer/headless_view.h"
 
+#include "base/ipv4.h"
 #include "base/message_loop.h"
 #include "core/language_keys.h"
 #include "core/message_dialog.h"
@@ -10,6 +11,22 @@ namespace {
 // A wait dialog that nobody closes gives up after this long, as a user
 // would press Cancel.
 constexpr int kWaitLimitMs = 60000;
+
+// The first run of digits and dots in `text` that is a dotted address.
+std::wstring FirstAddressIn(const std::wstring& text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t start = text.find_first_of(L"0123456789", at);
+    if (start == std::wstring::npos) break;
+    std::size_t end = text.find_first_not_of(L"0123456789.", start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring run = text.substr(start, end - start);
+    while (!run.empty() && run.back() == L'.') run.pop_back();
+    if (ParseIpv4(run)) return run;
+    at = end;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -33,12 +50,12 @@ void HeadlessMessages::RunModal(CMessageDlg& dialog, const MessageFace& face) {
   report_.Line(line);
   ++depth_;
   running_ = true;
-  Answer(dialog, key);
+  Answer(dialog, key, face.text);
   running_ = false;
   --depth_;
 }
 
-void HeadlessMessages::Answer(CMessageDlg& dialog, const std::wstring& key) {
+void HeadlessMessages::Answer(CMessageDlg& dialog, const std::wstring& key, const std::wstring& text) {
   switch (dialog.kind) {
     case kMessageOk:
       dialog.OnRightButton(false);
@@ -66,7 +83,8 @@ void HeadlessMessages::Answer(CMessageDlg& dialog, const std::wstring& key) {
       return;
     default: {
       // Restarting this PC is never what a sandbox wants unless asked for.
-      const bool yes = AnswerFor(options_, key, key != L"REBOOT");
+      const bool yes = key == L"PEERASK" ? AcceptsPeer(options_, FirstAddressIn(text))
+                                          : AnswerFor(options_, key, key != L"REBOOT");
       report_.Line(yes ? L"answer yes" : L"answer no");
       if (yes) dialog.OnLeftButton({});
       else dialog.OnRightButton(false);

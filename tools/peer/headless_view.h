@@ -37,7 +37,8 @@ class HeadlessMessages final : public MessageView {
   const std::vector<std::wstring>& Shown() const { return shown_; }
 
  private:
-  void Answer(CMessageDlg& dialog, const std::wstring& key);
+  // `text`: the dialog's description, which may name what is asked about.
+  void Answer(CMessageDlg& dialog, const std::wstring& key, const std::wstring& text);
 
   const PeerOptions& options_;
   PeerReport& report_;

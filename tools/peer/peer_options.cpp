@@ -28,7 +28,17 @@ std::optional<long long> Number(const std::wstring& value, long long low, long l
   return result;
 }
 
-bool IsLoopback(std::uint32_t address) { return (address >> 24) == 127; }
+constexpr std::uint32_t kTestNetwork = 0xC6120000;  // 198.18.0.0
+constexpr std::uint32_t kTestNetworkMask = 0xFFFE0000;  // /15
+constexpr std::uint32_t kLoopbackMask = 0xFF000000;  // /8
+
+const wchar_t kAddressRule[] = L"a loopback (127.x.x.x) or test-network (198.18.0.0/15) address";
+
+std::optional<std::uint32_t> PeerAddress(const std::wstring& value) {
+  const auto address = ParseIpv4(value);
+  if (!address || !IsPeerAddress(*address)) return std::nullopt;
+  return address;
+}
 
 std::optional<wchar_t> DriveLetter(const std::wstring& value) {
   std::wstring letter = value;
@@ -58,16 +68,17 @@ std::optional<PeerMapping> Mapping(const std::wstring& value) {
   return mapping;
 }
 
-// "address/mask", both dotted, the address on loopback: the search probes
-// every address of that subnet, and it must never leave this machine.
-bool IsLoopbackInterface(const std::wstring& value) {
+// "address/mask", both dotted, the address one the peer may talk to: the
+// search probes every address of that subnet, and every one of them must
+// stay inside the same allowed range.
+bool IsPeerInterface(const std::wstring& value) {
   const std::size_t slash = value.find(L'/');
   if (slash == std::wstring::npos) return false;
-  const auto address = ParseIpv4(value.substr(0, slash));
+  const auto address = PeerAddress(value.substr(0, slash));
   const auto mask = ParseIpv4(value.substr(slash + 1));
-  if (!address || !mask || !IsLoopback(*address)) return false;
-  // Every address the mask allows stays inside 127.0.0.0/8.
-  return (*mask >> 24) == 0xFF;
+  if (!address || !mask) return false;
+  const std::uint32_t range = (*address >> 24) == 127 ? kLoopbackMask : kTestNetworkMask;
+  return (*mask & range) == range;
 }
 
 using Setter = std::function<std::wstring(PeerOptions&, const std::wstring&)>;
@@ -159,15 +170,29 @@ const std::vector<OptionRule>& Rules() {
        }},
       {L"connect", true,
        [](PeerOptions& o, const std::wstring& v) {
-         const auto address = ParseIpv4(v);
-         if (!address || !IsLoopback(*address)) return std::wstring(L"connect takes a loopback address (127.x.x.x)");
+         if (!PeerAddress(v)) return L"connect takes " + std::wstring(kAddressRule);
          o.connectTo = v;
          return std::wstring();
        }},
       {L"search", true,
        [](PeerOptions& o, const std::wstring& v) {
-         if (!IsLoopbackInterface(v)) return std::wstring(L"search takes a loopback interface such as 127.0.0.10/255.255.255.0");
+         if (!IsPeerInterface(v)) {
+           return std::wstring(L"search takes an interface such as 127.0.0.10/255.255.255.0 or "
+                               L"198.18.0.9/255.255.255.0 whose whole subnet stays on loopback or the test network");
+         }
          o.searchFrom = v;
+         return std::wstring();
+       }},
+      {L"listen", true,
+       [](PeerOptions& o, const std::wstring& v) {
+         if (!PeerAddress(v)) return L"listen takes " + std::wstring(kAddressRule);
+         o.listenAddress = v;
+         return std::wstring();
+       }},
+      {L"accept-peer", true,
+       [](PeerOptions& o, const std::wstring& v) {
+         if (!YesNo(v) && !ParseIpv4(v)) return std::wstring(L"accept-peer takes yes, no or an address");
+         o.acceptPeer = v;
          return std::wstring();
        }},
       {L"resume", true, [](PeerOptions& o, const std::wstring& v) { return SetAnswer(o, L"RESUME", v); }},
@@ -277,6 +302,15 @@ ParsedPeerOptions ParsePeerOptions(const std::vector<std::wstring>& arguments) {
   return parsed;
 }
 
+bool IsPeerAddress(std::uint32_t address) {
+  return (address & kLoopbackMask) == 0x7F000000 || (address & kTestNetworkMask) == kTestNetwork;
+}
+
+bool AcceptsPeer(const PeerOptions& options, const std::wstring& address) {
+  if (const auto yes = YesNo(options.acceptPeer)) return *yes;
+  return ParseIpv4(address) == ParseIpv4(options.acceptPeer);
+}
+
 bool AnswerFor(const PeerOptions& options, const std::wstring& titleKey, bool fallback) {
   const auto it = options.answers.find(ToUpper(titleKey));
   return it == options.answers.end() ? fallback : it->second;
@@ -298,10 +332,12 @@ std::wstring PeerUsage() {
          L"  --language ID               user-interface language (default 1033)\n"
          L"  --arch 32|64                the system's architecture (default 64)\n"
          L"  --battery                   the PC runs on battery\n"
-         L"network (loopback only):\n"
+         L"network (127.0.0.0/8 and the test network 198.18.0.0/15 only):\n"
          L"  --port N                    the transfer port (default 20101)\n"
-         L"  --connect 127.x.x.x         the sending PC's address, typed in\n"
-         L"  --search 127.x.x.x/MASK     search the subnet of this loopback interface\n"
+         L"  --connect ADDRESS           the sending PC's address, typed in\n"
+         L"  --search ADDRESS/MASK       search the subnet of this interface\n"
+         L"  --listen ADDRESS            where the sending PC listens (default 127.0.0.1)\n"
+         L"  --accept-peer yes|no|ADDRESS  which receiving PC the sending PC's user accepts (default yes)\n"
          L"answers:\n"
          L"  --resume yes|no  --new-scan yes|no  --restart yes|no  --answer KEY=yes|no\n"
          L"  --battery-box yes|no        tick \"don't ask again\" on the battery notice\n"

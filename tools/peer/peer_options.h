@@ -42,10 +42,14 @@ struct PeerOptions {
   bool arch64 = true;
   bool onBattery = false;
 
-  // The network.
+  // The network: loopback, or the test network of two namespaces.
   unsigned port = 20101;
-  std::wstring connectTo;   // the address typed on the connection page
-  std::wstring searchFrom;  // "address/mask" of the interface the search starts from
+  std::wstring connectTo;      // the address typed on the connection page
+  std::wstring searchFrom;     // "address/mask" of the interface the search starts from
+  std::wstring listenAddress;  // where a sending PC listens; empty: 127.0.0.1
+  // Which receiving PC the sending PC's user lets have the data: "yes" (any),
+  // "no" (none) or one dotted address.
+  std::wstring acceptPeer = L"yes";
 
   // Answers to the questions, by the message's title key.
   std::map<std::wstring, bool> answers;
@@ -69,6 +73,13 @@ ParsedPeerOptions ParsePeerOptions(const std::vector<std::wstring>& arguments);
 // The answer the user gives to the question with this title key; `fallback`
 // when the command line does not say.
 bool AnswerFor(const PeerOptions& options, const std::wstring& titleKey, bool fallback);
+
+// The only addresses the peer talks to: 127.0.0.0/8 and the test network
+// 198.18.0.0/15 (host order).
+bool IsPeerAddress(std::uint32_t address);
+
+// Whether the sending PC's user accepts the receiving PC at `address`.
+bool AcceptsPeer(const PeerOptions& options, const std::wstring& address);
 
 // The usage text.
 std::wstring PeerUsage();

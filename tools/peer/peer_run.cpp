@@ -67,9 +67,11 @@ class HeadlessHost final : public StartupHost {
 };
 
 std::pair<std::uint32_t, std::uint32_t> InterfaceOf(const PeerOptions& options) {
-  // Without a search the PC's one interface is 127.0.0.1: that is also the
-  // address the sending PC shows.
-  const std::wstring text = options.searchFrom.empty() ? L"127.0.0.1/255.255.255.0" : options.searchFrom;
+  // The PC's one interface is the one it searches from or listens on, else
+  // 127.0.0.1: that is also the address the sending PC shows.
+  std::wstring text = L"127.0.0.1/255.255.255.0";
+  if (!options.searchFrom.empty()) text = options.searchFrom;
+  else if (!options.listenAddress.empty()) text = options.listenAddress + L"/255.255.255.0";
   const std::size_t slash = text.find(L'/');
   return {ParseIpv4(text.substr(0, slash)).value_or(0), ParseIpv4(text.substr(slash + 1)).value_or(0)};
 }
@@ -109,7 +111,7 @@ int RunPeer(const PeerOptions& options) {
   const auto [address, mask] = InterfaceOf(options);
   SandboxAdapters adapters(address, mask);
   const std::unique_ptr<ProbeNetwork> sockets = MakeProbeNetwork();
-  LoopbackProbeNetwork probes(*sockets);
+  SandboxProbeNetwork probes(*sockets);
   SandboxServices services{accounts, folders, environment, shellNamespace, system, shell, power, adapters, probes};
 
   std::unique_ptr<IniFile> ini = MakeIniFile();

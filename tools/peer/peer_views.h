@@ -128,6 +128,7 @@ class HeadlessConnectionView final : public InertConnectionView {
   HeadlessConnectionView(PeerReport& report, const std::wstring& address);
   void ShowManualMode(bool manual) override;
   OctetTexts TypedOctets() override { return octets_; }
+  void ShowConfirmWait(const std::wstring& text) override { report_.Line(L"connection page: " + text); }
 
  private:
   PeerReport& report_;

@@ -77,7 +77,8 @@ PeerWizard::Parts::Parts(const PeerOptions& options, PeerReport& report, Sandbox
                             // Stopping a tool by name would reach the tools of every other
                             // sandbox PC on this machine, so the peer leaves its tools alone.
                             [](const std::wstring&) {}, [] {}},
-             WizardSettings{options.port, L"127.0.0.1", kProbeWaitMicroseconds / 10,
+             WizardSettings{options.port, options.listenAddress.empty() ? L"127.0.0.1" : options.listenAddress,
+                            kProbeWaitMicroseconds / 10,
                             [this, &report, &options](WizardPages& pages) -> WizardPages& {
                               reportingPages = std::make_unique<ReportingPages>(pages, report, options.sending);
                               return *reportingPages;

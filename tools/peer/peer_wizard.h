@@ -29,7 +29,7 @@ struct SandboxServices {
   ReportingShell& shell;
   SandboxPower& power;
   SandboxAdapters& adapters;
-  LoopbackProbeNetwork& probes;
+  SandboxProbeNetwork& probes;
 };
 
 // What the last page showed.

@@ -168,17 +168,18 @@ bool SandboxAdapters::ReadAdapters(std::vector<AdapterRecord>& adapters) {
 
 namespace {
 
-class LoopbackProbeSession final : public ProbeSession {
+class SandboxProbeSession final : public ProbeSession {
  public:
-  explicit LoopbackProbeSession(std::unique_ptr<ProbeSession> real) : real_(std::move(real)) {}
+  explicit SandboxProbeSession(std::unique_ptr<ProbeSession> real) : real_(std::move(real)) {}
   ProbeStart StartConnect(std::uint32_t address, unsigned port, std::unique_ptr<ProbeSocket>& socket) override {
-    if ((address >> 24) != 127) return ProbeStart::AlreadyInProgress;  // skipped, never connected
+    if (!IsPeerAddress(address)) return ProbeStart::AlreadyInProgress;  // skipped, never connected
     return real_->StartConnect(address, port, socket);
   }
   bool WaitWritable(const std::vector<ProbeSocket*>& sockets, std::uint32_t microseconds,
                     std::vector<bool>& writable) override {
     return real_->WaitWritable(sockets, microseconds, writable);
   }
+  std::uint64_t NowMicroseconds() const override { return real_->NowMicroseconds(); }
 
  private:
   std::unique_ptr<ProbeSession> real_;
@@ -186,10 +187,10 @@ class LoopbackProbeSession final : public ProbeSession {
 
 }  // namespace
 
-std::unique_ptr<ProbeSession> LoopbackProbeNetwork::Open() {
+std::unique_ptr<ProbeSession> SandboxProbeNetwork::Open() {
   std::unique_ptr<ProbeSession> session = inner_.Open();
   if (!session) return nullptr;
-  return std::make_unique<LoopbackProbeSession>(std::move(session));
+  return std::make_unique<SandboxProbeSession>(std::move(session));
 }
 
 }  // namespace tvx

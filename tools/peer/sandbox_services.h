@@ -129,11 +129,12 @@ class SandboxAdapters final : public NetworkAdapters {
   std::uint32_t mask_;
 };
 
-// Probes through `inner`, but only to 127.0.0.0/8: any other address is
-// refused before a socket is made, whatever subnet the search works out.
-class LoopbackProbeNetwork final : public ProbeNetwork {
+// Probes through `inner`, but only to the addresses the peer may talk to
+// (IsPeerAddress): any other is refused before a socket is made, whatever
+// subnet the search works out.
+class SandboxProbeNetwork final : public ProbeNetwork {
  public:
-  explicit LoopbackProbeNetwork(ProbeNetwork& inner) : inner_(inner) {}
+  explicit SandboxProbeNetwork(ProbeNetwork& inner) : inner_(inner) {}
   std::unique_ptr<ProbeSession> Open() override;
 
  private:

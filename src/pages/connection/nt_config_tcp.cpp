@@ -3,6 +3,7 @@
 #include "base/debug_output.h"
 #include "base/file.h"
 #include "base/path.h"
+#include "base/text.h"
 #include "core/activity_log.h"
 #include "core/message_dialog.h"
 #include "core/wizard_messages.h"
@@ -57,6 +58,7 @@ int CNTConfigTCP::Connect() {
   // The controller refuses an empty address at once; no need to ask it.
   if (!address.address.empty() && connector_ != nullptr &&
       connector_->Connect(address.address, true) == 0) {
+    ShowConfirmWait(address.address);
     return kConnectUnderWay;
   }
   scanner_.Stop();
@@ -129,8 +131,16 @@ void CNTConfigTCP::OnSearchEnded(WParam search) {
   }
   if (userStop_) return;
   const std::vector<std::wstring>& found = scanner_.FoundAddresses();
-  if (!found.empty() && connector_ != nullptr && connector_->Connect(found.front(), false) == 0) return;
+  if (!found.empty() && connector_ != nullptr && connector_->Connect(found.front(), false) == 0) {
+    ShowConfirmWait(found.front());
+    return;
+  }
   ReportNoSendingPc();
+}
+
+void CNTConfigTCP::ShowConfirmWait(const std::wstring& sendingPc) {
+  const std::wstring text = setup_.language->GetText({L"NTCONFIGTCP", L"CONFIRMWAIT"});
+  setup_.view->ShowConfirmWait(FillIn(text, {sendingPc, scanner_.LocalAddress()}));
 }
 
 void CNTConfigTCP::ReportNoSendingPc() {

@@ -85,6 +85,9 @@ class CNTConfigTCP final : public MessageTarget {
   void OnSearchEnded(WParam search);
   // No sending PC answered: the user is told and types the address.
   void ReportNoSendingPc();
+  // Names the sending PC being connected to and this PC, for the user to
+  // compare with the question on the sending PC.
+  void ShowConfirmWait(const std::wstring& sendingPc);
   void EndSearch();
   void JoinSearch();
   void EnterSearchingLook();

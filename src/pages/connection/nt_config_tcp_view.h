@@ -32,6 +32,10 @@ class NTConfigTCPView : public NetPageView {
   // Moves the keyboard focus to address field `octet` (0 to 3), caret at its start.
   virtual void FocusOctet(std::size_t octet) = 0;
 
+  // While the sending PC's user is asked about this PC: the text that names
+  // both addresses, so the user can compare the two screens.
+  virtual void ShowConfirmWait(const std::wstring& text) = 0;
+
   // Loads the searching animation into its picture and plays it.
   virtual void PlayAnimation() = 0;
   virtual void StopAnimation() = 0;
