@@ -3,11 +3,8 @@
 namespace tvx {
 namespace {
 
-COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
-HFONT MakeFont(const ButtonCaption& caption, int weight) {
-  return CreateFontW(-caption.height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, caption.face.c_str());
+HFONT CaptionFont(const ButtonCaption& caption, int weight) {
+  return MakeFont(caption.face.c_str(), caption.height, weight);
 }
 
 }  // namespace
@@ -18,15 +15,15 @@ void CYBitmapBtn::SetBitmaps(HINSTANCE instance, const ButtonBitmapIds& ids, boo
                                                                 0, LR_CREATEDIBSECTION))
                              : nullptr);
   }
-  cursor_ = LoadCursorW(nullptr, handCursor ? IDC_HAND : IDC_ARROW);
+  SetCursorShape(LoadCursorW(nullptr, handCursor ? IDC_HAND : IDC_ARROW));
   const SIZE size = Size();
   if (Handle()) SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CYBitmapBtn::SetCaption(const ButtonCaption& caption) {
   caption_ = caption;
-  font_.Reset(MakeFont(caption, caption.weight));
-  emphasisedFont_.Reset(MakeFont(caption, FW_BOLD));
+  font_.Reset(CaptionFont(caption, caption.weight));
+  emphasisedFont_.Reset(CaptionFont(caption, FW_BOLD));
   if (Handle()) SetWindowTextW(Handle(), caption.text.c_str());
   Redraw();
 }
@@ -70,16 +67,9 @@ LRESULT CYBitmapBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return Default(WM_LBUTTONDOWN, wParam, lParam);
     case WM_LBUTTONUP: Apply(look_.OnLeftUp()); break;
     case WM_MOUSELEAVE: Apply(look_.OnMouseLeave()); break;
-    case WM_SETCURSOR:
-      if (cursor_) {
-        SetCursor(cursor_);
-        return TRUE;
-      }
-      break;
-    case WM_ERASEBKGND: return 1;
     default: break;
   }
-  return Default(message, wParam, lParam);
+  return OwnerDrawnDefault(message, wParam, lParam);
 }
 
 void CYBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -116,7 +106,7 @@ void CYBitmapBtn::DrawCaption(HDC dc, RECT box) const {
   HFONT font = emphasised && emphasisedFont_.Valid() ? emphasisedFont_.Get() : font_.Get();
   const SelectionOwner selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(CaptionColourForLook(colours_, look)));
+  SetTextColor(dc, ColourRef(CaptionColourForLook(colours_, look)));
   UINT format = caption_.format | DT_NOPREFIX;
   // A caption with a line break is drawn on its lines, centred as a block.
   if (caption_.text.find(L'\r') != std::wstring::npos && (format & DT_SINGLELINE)) {

@@ -29,6 +29,10 @@ struct ButtonCaption {
 // disabled, latched; 0 for none.
 using ButtonBitmapIds = std::array<int, 6>;
 
+// The bitmaps of the text buttons of the wizard and its dialogs (hover also
+// serves as the alternate look).
+constexpr ButtonBitmapIds kTextButtonBitmaps{500, 501, 502, 502, 503, 504};
+
 class CYBitmapBtn final : public Control {
  public:
   // Loads the bitmaps (a missing one stays empty) and the cursor.
@@ -58,7 +62,6 @@ class CYBitmapBtn final : public Control {
   CaptionColours colours_;
   COLORREF frame_ = RGB(255, 255, 255);
   COLORREF fill_ = RGB(255, 255, 255);
-  HCURSOR cursor_ = nullptr;
 };
 
 }  // namespace tvx

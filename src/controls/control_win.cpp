@@ -54,6 +54,20 @@ LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
   return DefSubclassProc(window_, message, wParam, lParam);
 }
 
+LRESULT Control::OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (message == WM_SETCURSOR && cursor_) {
+    SetCursor(cursor_);
+    return TRUE;
+  }
+  if (message == WM_ERASEBKGND) return 1;
+  return Default(message, wParam, lParam);
+}
+
+HFONT MakeFont(const wchar_t* face, int height, int weight) {
+  return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face);
+}
+
 LRESULT CALLBACK Control::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR self) {
   auto* control = reinterpret_cast<Control*>(self);

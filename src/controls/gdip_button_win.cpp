@@ -14,7 +14,7 @@ void CGdipButton::SetImages(HINSTANCE instance, const GdipButtonImageIds& ids) {
   for (std::size_t i = 0; i < ids.size(); ++i) {
     if (ids[i]) images_[i].Load(instance, ids[i]);
   }
-  cursor_ = LoadCursorW(nullptr, IDC_HAND);
+  SetCursorShape(LoadCursorW(nullptr, IDC_HAND));
   composed_ = false;
 }
 
@@ -75,16 +75,9 @@ LRESULT CGdipButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (tooltip_) SendMessageW(tooltip_, TTM_POP, 0, 0);
       return 0;
     case WM_LBUTTONDBLCLK: return Default(WM_LBUTTONDOWN, wParam, lParam);
-    case WM_SETCURSOR:
-      if (cursor_) {
-        SetCursor(cursor_);
-        return TRUE;
-      }
-      break;
-    case WM_ERASEBKGND: return 1;
     default: break;
   }
-  return Default(message, wParam, lParam);
+  return OwnerDrawnDefault(message, wParam, lParam);
 }
 
 void PrintParentBackground(HWND child, HDC dc) {

@@ -45,7 +45,6 @@ class CGdipButton final : public Control {
   bool hover_ = false;
   bool tracking_ = false;
   bool alternate_ = false;
-  HCURSOR cursor_ = nullptr;
   HWND tooltip_ = nullptr;
   std::wstring tip_;
 };

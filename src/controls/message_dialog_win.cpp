@@ -28,11 +28,6 @@ constexpr POINT kCheckImageAt{102, 142};
 constexpr COLORREF kTitleColour = RGB(0x1F, 0x29, 0x37);
 constexpr COLORREF kTextColour = RGB(0x37, 0x41, 0x51);
 
-HFONT Font(int height, int weight) {
-  return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Segoe UI");
-}
-
 void Place(HWND dialog, int id, const MessageRect& rect, bool shown = true) {
   HWND control = GetDlgItem(dialog, id);
   SetWindowPos(control, nullptr, rect.x, rect.y, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -139,8 +134,8 @@ class MessageWindow {
     decoration_.Load(instance_, kMessageDecorationImage);
     symbol_.Load(instance_, face_.symbolImage);
     checkImage_.Load(instance_, kMessageCheckBoxImage);
-    titleFont_.Reset(Font(14, FW_BOLD));
-    textFont_.Reset(Font(12, FW_NORMAL));
+    titleFont_.Reset(MakeFont(L"Segoe UI", 14, FW_BOLD));
+    textFont_.Reset(MakeFont(L"Segoe UI", 12, FW_NORMAL));
 
     SetText(kMessageTitleText, face_.title, titleFont_.Get());
     Place(window_, kMessageTitleText, face_.titleRect);
@@ -182,9 +177,7 @@ class MessageWindow {
 
   void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
     button.Attach(window_, id);
-    button.SetBitmaps(instance_, {kTextButtonNormal, kTextButtonPressed, kTextButtonHover, kTextButtonHover,
-                                  kTextButtonDisabled, kTextButtonLatched},
-                      false);
+    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
     ButtonCaption text;
     text.text = caption;
     text.face = captionFace_;

@@ -23,14 +23,6 @@ constexpr int kMessageNameLabel = 1142;
 constexpr int kMessageAnimationStrip = 1143;
 constexpr int kMessageTemplate = 119;
 
-// Bitmaps of the dialog's and the wizard's text buttons (normal, pressed,
-// hover, alternate, disabled, latched).
-constexpr int kTextButtonNormal = 500;
-constexpr int kTextButtonPressed = 501;
-constexpr int kTextButtonHover = 502;
-constexpr int kTextButtonDisabled = 503;
-constexpr int kTextButtonLatched = 504;
-
 class SkinnedMessageView final : public MessageView {
  public:
   // `captionFace`: the font of the button captions (CaptionFontFace).

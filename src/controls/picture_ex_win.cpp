@@ -7,8 +7,6 @@ namespace {
 
 constexpr DWORD kStopWaitMs = 5000;
 
-COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
 HGLOBAL MemoryWith(const std::vector<std::uint8_t>& bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   void* target = memory ? GlobalLock(memory) : nullptr;
@@ -76,7 +74,7 @@ bool CPictureEx::Load(std::span<const std::uint8_t> bytes) {
   canvasBitmap_.Reset(CreateCompatibleBitmap(dc.Get(), animation_.width, animation_.height));
   canvasPrevious_ = SelectObject(canvas_.Get(), canvasBitmap_.Get());
   RECT all{0, 0, animation_.width, animation_.height};
-  GdiOwner<HBRUSH> background(CreateSolidBrush(ToColorRef(animation_.background)));
+  GdiOwner<HBRUSH> background(CreateSolidBrush(ColourRef(animation_.background)));
   FillRect(canvas_.Get(), &all, background.Get());
   return true;
 }
@@ -144,7 +142,7 @@ void CPictureEx::Dispose(const Frame& frame, HDC saved) {
   std::lock_guard lock(canvasLock_);
   if (gif.disposal == GifDisposal::kBackground) {
     RECT rect{gif.left, gif.top, gif.left + gif.width, gif.top + gif.height};
-    GdiOwner<HBRUSH> background(CreateSolidBrush(ToColorRef(animation_.background)));
+    GdiOwner<HBRUSH> background(CreateSolidBrush(ColourRef(animation_.background)));
     FillRect(canvas_.Get(), &rect, background.Get());
   } else if (gif.disposal == GifDisposal::kPrevious) {
     BitBlt(canvas_.Get(), gif.left, gif.top, gif.width, gif.height, saved, gif.left, gif.top, SRCCOPY);

@@ -26,14 +26,8 @@ constexpr int kFrameLogo = 372;
 constexpr int kBatterySymbol = 276;
 constexpr int kPageBackground = 381;
 constexpr ButtonBitmapIds kCloseBitmaps{374, 375, 376, 376, 377, 374};
-constexpr ButtonBitmapIds kTextBitmaps{500, 501, 502, 502, 503, 504};
 constexpr GdipButtonImageIds kHelpImages{520, 521, 522, 523, 524};
 constexpr GdipButtonImageIds kCopyImages{525, 526, 527, 528, 529};
-
-HFONT Font(int height, int weight) {
-  return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Segoe UI");
-}
 
 }  // namespace
 
@@ -77,8 +71,8 @@ bool WizardFrame::Create(int showCommand) {
   logo_.Load(instance_, kFrameLogo);
   battery_.Load(instance_, kBatterySymbol);
   pageBackground_.Load(instance_, kPageBackground);
-  titleFont_.Reset(Font(13, FW_BOLD));
-  batteryFont_.Reset(Font(11, FW_NORMAL));
+  titleFont_.Reset(MakeFont(L"Segoe UI", 13, FW_BOLD));
+  batteryFont_.Reset(MakeFont(L"Segoe UI", 11, FW_NORMAL));
   CreateControls();
   ShowWindow(Handle(), showCommand);
   UpdateWindow(Handle());
@@ -113,7 +107,7 @@ void WizardFrame::CreateControls() {
   back_.Attach(CreateChild(Handle(), kFrameBack, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 524, kNavTop, 116, 34));
   next_.Attach(CreateChild(Handle(), kFrameNext, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 649, kNavTop,
                            116, 34));
-  for (CYBitmapBtn* nav : {&back_, &next_}) nav->SetBitmaps(instance_, kTextBitmaps, false);
+  for (CYBitmapBtn* nav : {&back_, &next_}) nav->SetBitmaps(instance_, kTextButtonBitmaps, false);
   SetNavCaption(back_, language_.GetText({L"COMMON", L"BACK"}));
   SetNavCaption(next_, language_.GetText({L"COMMON", L"NEXT"}));
 }

@@ -12,6 +12,7 @@
 #include "controls/message_dialog_win.h"
 #include "controls/picture_ex_win.h"
 #include "core/message_dialog.h"
+#include "ui/about_box_win.h"
 #include "ui/wizard_frame_win.h"
 #include "view_bench_win.h"
 
@@ -76,7 +77,6 @@ class Sheet final : public Window {
   }
 };
 
-constexpr ButtonBitmapIds kTextBitmaps{500, 501, 502, 502, 503, 504};
 constexpr GdipButtonImageIds kHelpImages{520, 521, 522, 523, 524};
 
 class SkinView : public testing::Test {
@@ -98,7 +98,7 @@ TEST_F(SkinView, ControlSheetShowsEveryLookAndKeepsLatchedAndDisabledLooks) {
     CYBitmapBtn& button = buttons[look - 1];
     button.Attach(CreateChild(sheet.Handle(), 2000 + look, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
                               8 + (look - 1) * 124, 12, 116, 34));
-    button.SetBitmaps(Instance(), kTextBitmaps, true);
+    button.SetBitmaps(Instance(), kTextButtonBitmaps, true);
     ButtonCaption caption;
     caption.text = L"Look " + std::to_wstring(look);
     caption.emphasiseLatched = true;
@@ -185,6 +185,16 @@ TEST_F(SkinView, MissingImagesLeaveTheControlsWithoutThem) {
   EXPECT_GT(plain.Size().cx, 10);  // sized by its caption
 }
 
+std::wstring aboutVersion;
+
+void CALLBACK CloseAbout(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND about = GetActiveWindow();
+  aboutVersion = TextOf(GetDlgItem(about, 1150));
+  SaveScreenshot(about, "about");
+  PostMessageW(about, WM_COMMAND, IDOK, 0);
+}
+
 class WizardWindow : public SkinView, public testing::WithParamInterface<std::uint16_t> {};
 
 TEST_P(WizardWindow, StartsWithItsButtonsAndAnEmptyPage) {
@@ -217,6 +227,15 @@ TEST_P(WizardWindow, StartsWithItsButtonsAndAnEmptyPage) {
     at = GetNextDlgTabItem(window, at, FALSE);
     EXPECT_EQ(GetDlgCtrlID(at), next);
   }
+  // The system menu's about item opens the about box.
+  HMENU menu = GetSystemMenu(window, FALSE);
+  wchar_t item[128] = {};
+  GetMenuStringW(menu, kAboutCommand, item, 128, MF_BYCOMMAND);
+  EXPECT_EQ(std::wstring(item), L"Tralvex \uC815\uBCF4(&A)...");
+  SetTimer(nullptr, 0, 400, &CloseAbout);
+  SendMessageW(window, WM_SYSCOMMAND, kAboutCommand, 0);
+  EXPECT_EQ(aboutVersion, std::wstring(L"Version ") + kProgramVersion);
+
   PumpFor(300);
   const char* suffix = GetParam() == 1042 ? "_kor" : "_eng";
   SaveScreenshot(window, std::string("wizard") + suffix);
