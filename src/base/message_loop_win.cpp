@@ -92,6 +92,11 @@ namespace MessageLoop {
 int Run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Tab, Enter and Space move through and press the controls of a window
+    // that holds controls, as in a dialog.
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &msg))
+      continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -1,16 +1,11 @@
 #include "ui/startup_host_win.h"
 
-#include <algorithm>
 #include <memory>
 #include <commctrl.h>
-#include <objidl.h>
 
-// GDI+'s headers expect min and max, which base/win.h keeps out of the way.
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
+#include "controls/button_look.h"
+#include "core/os_facts.h"
+#include "controls/gdiplus_win.h"
 
 #include "base/winsock_win.h"
 #include "engine/tool_thread.h"
@@ -23,7 +18,6 @@ using std::min;
 #include "platform/shell_namespace.h"
 #include "platform/uninstall_registry.h"
 #include "platform/user_accounts.h"
-#include "ui/frame_view_win.h"
 #include "ui/wizard_frame_win.h"
 #include "wizard/inert_views.h"
 #include "wizard/wizard_assembly.h"
@@ -71,9 +65,13 @@ void WindowsStartupHost::StopGraphics() {
 }
 
 void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts) {
-  WizardFrame frame(instance_);
+  const unsigned majorVersion = facts.versionCode == kVersionWorkstation51 ? 5 : 6;
+  const std::wstring captionFace = CaptionFontFace(language.LanguageId(), majorVersion);
+  SkinnedMessageView messages(instance_, captionFace);
+  WizardFrame frame(instance_, language, messages, captionFace);
   if (!frame.Create(showCommand_)) return;
-  FrameView view(frame, messages_);
+  messages.SetOwner(frame.Handle());
+  WizardFrame& view = frame;
   InertPageViews pages;
   SystemServices system;
   WizardAssembly wizard(pages.With(view),
@@ -83,6 +81,7 @@ void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts
                                        *system.registry,
                                        [this](const std::wstring& name) { StopRunningTool(name, &messages_); },
                                        [] {}});
+  frame.Attach(wizard.Flow());
   wizard.Run(commandLine_);
 }
 

@@ -11,7 +11,7 @@
 #include "base/ini_file.h"
 #include "base/win.h"
 #include "platform/system_info.h"
-#include "ui/plain_message_view_win.h"
+#include "controls/message_dialog_win.h"
 #include "wizard/startup.h"
 
 namespace tvx {
@@ -23,7 +23,7 @@ class WindowsStartupHost final : public StartupHost {
   WindowsStartupHost(HINSTANCE instance, int showCommand, std::wstring commandLine, SystemInfo& system,
                      IniFile& ini, std::wstring programFolder)
       : instance_(instance), showCommand_(showCommand), commandLine_(std::move(commandLine)), system_(system),
-        ini_(ini), programFolder_(std::move(programFolder)) {}
+        ini_(ini), programFolder_(std::move(programFolder)), messages_(instance, L"Segoe UI") {}
   ~WindowsStartupHost() override;
 
   void InitCommonControls() override;
@@ -41,7 +41,7 @@ class WindowsStartupHost final : public StartupHost {
   IniFile& ini_;
   std::wstring programFolder_;
   ULONG_PTR gdiplusToken_ = 0;
-  PlainMessageView messages_;
+  SkinnedMessageView messages_;
 };
 
 }  // namespace tvx

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/file.h"
 #include "base/plain_message.h"
 #include "core/message_dialog.h"
 #include "net/program_copy.h"
@@ -101,6 +102,8 @@ void WizardFlow::OnCloseButton() {
 }
 
 void WizardFlow::OnHelp() {
+  // A language without its help file opens nothing rather than an error box.
+  if (!PathExists(setup_.language->HelpPath())) return;
   setup_.shell->Open(kShellOpen, setup_.language->HelpPath(), L"", kShowNormal);
 }
 

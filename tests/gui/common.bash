@@ -55,3 +55,16 @@ profile_text() {
     tr -d '\r' <"$1"
   fi
 }
+
+# Closes the wizard as a user would: a close request, answered "yes" at the
+# exit question. Returns non-zero when no question showed.
+close_wizard() {
+  wine taskkill /im Tralvex.exe >/dev/null 2>&1
+  for _ in $(seq 40); do
+    [ "$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.25
+  done
+  [ "$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | wc -l)" -ge 2 ] || return 1
+  sleep 0.5
+  xdotool key Return
+}

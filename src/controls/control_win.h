@@ -1,0 +1,67 @@
+// The base of the skinned controls: an object attached to a child window made
+// from a dialog template or by its parent. Attaching subclasses the window,
+// so each message reaches OnMessage first; what a control does not handle
+// goes on to the window's own class. The parent hands WM_DRAWITEM on with
+// Control::DrawItemOf.
+#pragma once
+
+#include <cstdint>
+
+#include "base/win.h"
+
+namespace tvx {
+
+class Control {
+ public:
+  Control() = default;
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  // Attaches to `window` (a child whose messages this object now sees).
+  bool Attach(HWND window);
+  // Attaches to the child `id` of `parent`.
+  bool Attach(HWND parent, int id) { return Attach(GetDlgItem(parent, id)); }
+  void Detach();
+  HWND Handle() const { return window_; }
+  int Id() const { return window_ ? GetDlgCtrlID(window_) : 0; }
+
+  void Show(bool shown) const;
+  void MoveTo(int x, int y, int width, int height) const;
+  void Redraw() const;
+
+  // The cursor while the mouse is over the control; null: the class's own.
+  void SetCursorShape(HCURSOR cursor) { cursor_ = cursor; }
+
+  // For the parent's WM_DRAWITEM: draws the item when it belongs to a
+  // control; false otherwise.
+  static bool DrawItemOf(LPARAM drawItem);
+
+ protected:
+  // A message of the attached window; `Default()` passes it on.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
+  // What an owner-drawn control does with the messages it leaves: its own
+  // cursor, no background erasing (it paints every pixel), the rest Default.
+  LRESULT OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self);
+
+  HWND window_ = nullptr;
+  HCURSOR cursor_ = nullptr;
+};
+
+// A child window of `parent` for a control to attach to.
+HWND CreateChild(HWND parent, int id, const wchar_t* className, DWORD style, int x, int y, int width,
+                 int height, const wchar_t* text = L"");
+
+// 0xRRGGBB as a GDI colour.
+inline COLORREF ColourRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// A font of `height` pixels.
+HFONT MakeFont(const wchar_t* face, int height, int weight);
+
+}  // namespace tvx

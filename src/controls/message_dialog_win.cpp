@@ -1,0 +1,237 @@
+#include "controls/message_dialog_win.h"
+
+#include <commctrl.h>
+
+#include "base/handle_win.h"
+#include "controls/bitmap_button_win.h"
+#include "controls/gdiplus_bitmap_win.h"
+#include "controls/paint_dc_win.h"
+#include "controls/picture_ex_win.h"
+#include "core/message_dialog.h"
+#include "core/wizard_frame.h"
+
+namespace tvx {
+namespace {
+
+constexpr int kWidth = 468;
+constexpr int kHeight = 234;
+constexpr RECT kRegion{4, 4, 465, 231};
+constexpr int kButtonTop = 185;
+constexpr int kLeftButtonX = 191;
+constexpr int kRightButtonX = 314;
+constexpr RECT kNameLabel{102, 115, 202, 130};
+constexpr RECT kNameField{206, 111, 452, 133};
+constexpr RECT kCheckBox{102, 142, 402, 156};
+constexpr POINT kDecorationAt{35, 13};
+constexpr POINT kSymbolAt{34, 61};
+constexpr POINT kCheckImageAt{102, 142};
+constexpr COLORREF kTitleColour = RGB(0x1F, 0x29, 0x37);
+constexpr COLORREF kTextColour = RGB(0x37, 0x41, 0x51);
+
+void Place(HWND dialog, int id, const MessageRect& rect, bool shown = true) {
+  HWND control = GetDlgItem(dialog, id);
+  SetWindowPos(control, nullptr, rect.x, rect.y, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+}
+
+MessageRect FromRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Switches the platform's visual theme off for one control, where themes exist.
+void RemoveTheme(HWND control) {
+  using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  HMODULE themes = GetModuleHandleW(L"uxtheme.dll");
+  if (!themes) themes = LoadLibraryW(L"uxtheme.dll");
+  auto set = themes ? reinterpret_cast<SetTheme>(reinterpret_cast<void*>(GetProcAddress(themes, "SetWindowTheme")))
+                    : nullptr;
+  if (set) set(control, L"", L"");
+}
+
+std::wstring TextOf(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// One open dialog: its images, fonts and controls.
+class MessageWindow {
+ public:
+  MessageWindow(HINSTANCE instance, const std::wstring& captionFace, CMessageDlg& dialog, const MessageFace& face)
+      : instance_(instance), captionFace_(captionFace), dialog_(dialog), face_(face) {}
+
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->Handle(window, message, wParam, lParam) : FALSE;
+  }
+
+  std::function<void(HWND)> onOpen;
+
+  void Stop() { animation_.Stop(); }
+
+ private:
+  INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case WM_INITDIALOG:
+        window_ = window;
+        Layout();
+        if (onOpen) onOpen(window);
+        return FALSE;  // focus set by Layout
+      case WM_NCHITTEST: {
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ScreenToClient(window, &point);
+        if (!IsFrameDragPoint(point.x, point.y)) return FALSE;
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, HTCAPTION);
+        return TRUE;
+      }
+      case WM_ERASEBKGND: SetWindowLongPtrW(window, DWLP_MSGRESULT, 1); return TRUE;
+      case WM_PAINT: {
+        CBufferDC paint(window);
+        PaintBackground(paint.Dc());
+        return TRUE;
+      }
+      case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORBTN: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == GetDlgItem(window, kMessageTitleText) ? kTitleColour
+                                                                                                 : kTextColour);
+        return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+      }
+      case WM_DRAWITEM: return Control::DrawItemOf(lParam) ? TRUE : FALSE;
+      case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+      case WM_DESTROY: animation_.Stop(); return FALSE;
+      default: return FALSE;
+    }
+  }
+
+  void OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return;
+    if (id == IDOK) id = DefaultButton();
+    if (id == kMessageLeftButton) {
+      dialog_.OnLeftButton(TextOf(GetDlgItem(window_, kMessageNameField)));
+    } else if (id == kMessageRightButton || id == IDCANCEL) {
+      dialog_.OnRightButton(IsDlgButtonChecked(window_, kMessageCheckBox) == BST_CHECKED);
+    }
+  }
+
+  // Enter presses the button that has the focus; in the name field it creates.
+  int DefaultButton() const {
+    const int focused = GetDlgCtrlID(GetFocus());
+    if (focused == kMessageLeftButton || focused == kMessageRightButton) return focused;
+    return face_.leftShown ? kMessageLeftButton : kMessageRightButton;
+  }
+
+  void Layout() {
+    SetWindowPos(window_, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+    CenterOnOwner();
+    GdiOwner<HRGN> region(CreateRoundRectRgn(kRegion.left, kRegion.top, kRegion.right, kRegion.bottom, 4, 4));
+    if (region.Valid() && SetWindowRgn(window_, region.Get(), TRUE)) region.Release();
+    SetWindowTextW(window_, kFrameTitle);
+    background_.Load(instance_, kMessageBackgroundImage);
+    decoration_.Load(instance_, kMessageDecorationImage);
+    symbol_.Load(instance_, face_.symbolImage);
+    checkImage_.Load(instance_, kMessageCheckBoxImage);
+    titleFont_.Reset(MakeFont(L"Segoe UI", 14, FW_BOLD));
+    textFont_.Reset(MakeFont(L"Segoe UI", 12, FW_NORMAL));
+
+    SetText(kMessageTitleText, face_.title, titleFont_.Get());
+    Place(window_, kMessageTitleText, face_.titleRect);
+    SetText(kMessageBodyText, face_.text, textFont_.Get());
+    Place(window_, kMessageBodyText, face_.textRect);
+    SetText(kMessageNameLabel, face_.nameLabel, textFont_.Get());
+    Place(window_, kMessageNameLabel, FromRect(kNameLabel), face_.nameShown);
+    SetText(kMessageNameField, face_.initialName, textFont_.Get());
+    Place(window_, kMessageNameField, FromRect(kNameField), face_.nameShown);
+    SetText(kMessageCheckBox, face_.checkBoxCaption, textFont_.Get());
+    RemoveTheme(GetDlgItem(window_, kMessageCheckBox));
+    Place(window_, kMessageCheckBox, FromRect(kCheckBox), face_.checkBoxShown);
+    Place(window_, kMessageAnimationStrip, face_.stripRect, face_.animationShown);
+    LayoutButton(left_, kMessageLeftButton, kLeftButtonX, face_.leftCaption, face_.leftShown);
+    LayoutButton(right_, kMessageRightButton, kRightButtonX, face_.rightCaption, true);
+    if (face_.animationShown && animation_.Attach(window_, kMessageAnimationStrip) &&
+        animation_.Load(instance_, kMessageAnimation))
+      animation_.Draw();
+    SetFocus(GetDlgItem(window_, face_.nameShown   ? kMessageNameField
+                                 : face_.leftShown ? kMessageLeftButton
+                                                   : kMessageRightButton));
+  }
+
+  void CenterOnOwner() {
+    HWND owner = GetWindow(window_, GW_OWNER);
+    RECT area;
+    if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
+    else SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const int x = area.left + (area.right - area.left - kWidth) / 2;
+    const int y = area.top + (area.bottom - area.top - kHeight) / 2;
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+
+  void SetText(int id, const std::wstring& text, HFONT font) {
+    HWND control = GetDlgItem(window_, id);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowTextW(control, text.c_str());
+  }
+
+  void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
+    button.Attach(window_, id);
+    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
+    ButtonCaption text;
+    text.text = caption;
+    text.face = captionFace_;
+    text.height = 13;
+    button.SetCaption(text);
+    const SIZE size = button.Size();
+    button.MoveTo(x, kButtonTop, size.cx, size.cy);
+    button.Show(shown);
+  }
+
+  void PaintBackground(HDC dc) {
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    Gdiplus::Graphics graphics(dc);
+    background_.Draw(graphics, 0, 0);
+    decoration_.Draw(graphics, kDecorationAt.x, kDecorationAt.y);
+    // The wait puts its headline where the symbol would be.
+    if (!face_.animationShown) symbol_.Draw(graphics, kSymbolAt.x, kSymbolAt.y);
+    if (face_.checkBoxShown) checkImage_.Draw(graphics, kCheckImageAt.x, kCheckImageAt.y);
+  }
+
+  HINSTANCE instance_;
+  const std::wstring& captionFace_;
+  CMessageDlg& dialog_;
+  const MessageFace& face_;
+  HWND window_ = nullptr;
+  CGdiPlusBitmapResource background_, decoration_, symbol_, checkImage_;
+  GdiOwner<HFONT> titleFont_, textFont_;
+  CYBitmapBtn left_, right_;
+  CPictureEx animation_;
+};
+
+}  // namespace
+
+void SkinnedMessageView::RunModal(CMessageDlg& dialog, const MessageFace& face) {
+  MessageWindow window(instance_, captionFace_, dialog, face);
+  window.onOpen = [this](HWND open) {
+    open_ = open;
+    if (onOpen_) onOpen_(open);
+  };
+  DialogBoxParamW(instance_, MAKEINTRESOURCEW(kMessageTemplate), owner_, &MessageWindow::Procedure,
+                  reinterpret_cast<LPARAM>(&window));
+  open_ = nullptr;
+}
+
+void SkinnedMessageView::EndModal() {
+  if (!open_) return;
+  HWND open = std::exchange(open_, nullptr);
+  EndDialog(open, 0);
+}
+
+void SkinnedMessageView::ShowPlainNotice(const std::wstring& text) {
+  MessageBoxW(open_ ? open_ : owner_, text.c_str(), kFrameTitle, MB_OK);
+}
+
+}  // namespace tvx

@@ -1,0 +1,119 @@
+#include "view_bench_win.h"
+
+#include <vector>
+
+#include "controls/gdiplus_win.h"
+
+namespace tvx {
+namespace {
+
+// The folder of this file, as a Windows path (Z: is the host's root).
+std::wstring SourceFolder() {
+  std::wstring path = L"Z:";
+  for (const char* c = __FILE__; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  return path.substr(0, path.rfind(L'\\') + 1);
+}
+
+bool PngEncoder(CLSID& clsid) {
+  UINT count = 0, size = 0;
+  if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
+  std::vector<std::uint8_t> buffer(size);
+  auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  if (Gdiplus::GetImageEncoders(count, size, encoders) != Gdiplus::Ok) return false;
+  for (UINT i = 0; i < count; ++i) {
+    if (std::wstring(encoders[i].MimeType) == L"image/png") {
+      clsid = encoders[i].Clsid;
+      return true;
+    }
+  }
+  return false;
+}
+
+unsigned& ScriptDelay() {
+  static unsigned delay = 400;
+  return delay;
+}
+
+std::function<void(HWND)>& PendingScript() {
+  static std::function<void(HWND)> script;
+  return script;
+}
+
+constexpr UINT_PTR kScriptTimer = 0x5EB;
+
+void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  auto script = std::move(PendingScript());
+  PendingScript() = nullptr;
+  if (script) script(dialog);
+}
+
+}  // namespace
+
+BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), table(*ini) {
+  const std::wstring res = SourceFolder() + L"..\\..\\res\\";
+  table.Prepare(res + L"Lang\\", res + L"Help\\", languageId);
+}
+
+GdiplusSession::GdiplusSession() {
+  Gdiplus::GdiplusStartupInput input;
+  Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+}
+
+GdiplusSession::~GdiplusSession() {
+  if (token_) Gdiplus::GdiplusShutdown(token_);
+}
+
+void PumpFor(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, previous);
+  CLSID png;
+  if (PngEncoder(png)) {
+    CreateDirectoryW(L"screenshots", nullptr);
+    std::wstring path = L"screenshots\\";
+    for (char c : name) path += static_cast<wchar_t>(c);
+    path += L".png";
+    Gdiplus::Bitmap image(bitmap, nullptr);
+    image.Save(path.c_str(), &png, nullptr);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+void ScriptNextDialog(std::function<void(HWND)> script, unsigned delayMs) {
+  PendingScript() = std::move(script);
+  ScriptDelay() = delayMs;
+}
+
+void OnDialogOpened(HWND dialog) {
+  // Shown and painted by the time the script runs.
+  if (PendingScript()) SetTimer(dialog, kScriptTimer, ScriptDelay(), &RunScript);
+}
+
+GuiObjects CountGuiObjects() {
+  HANDLE self = GetCurrentProcess();
+  return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+}
+
+}  // namespace tvx
