@@ -43,7 +43,7 @@ socat_copy() {
   until socat -b 1048576 -u "OPEN:$store" "TCP:127.0.0.1:$port" 2>/dev/null; do sleep 0.01; done
   wait "$receiver"
   end=$(date +%s.%N)
-  echo "$(echo "$end - $start" | bc -l) $(stat -c %s "$copy")"
+  printf '%.3f %s\n' "$(echo "$end - $start" | bc -l)" "$(stat -c %s "$copy")"
 }
 # One run: prints "seconds bytes peak-kB receiver-cpu sender-cpu" (socat:
 # "seconds bytes"), checks and drops the copy.
@@ -94,6 +94,8 @@ printf 'controllers / socat      = %.2f of the throughput   (goal: at least 0.90
 median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
 printf 'median times: controllers %s s, plain copy %s s = %.2f\n' "$(median "${ctl_times[@]}")" \
   "$(median "${plain_times[@]}")" "$(echo "$(median "${plain_times[@]}") / $(median "${ctl_times[@]}")" | bc -l)"
+printf 'median times: controllers %s s, socat %s s = %.2f\n' "$(median "${ctl_times[@]}")" \
+  "$(median "${socat_times[@]}")" "$(echo "$(median "${socat_times[@]}") / $(median "${ctl_times[@]}")" | bc -l)"
 printf 'processor time, receiving side: controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
   "$(median "${ctl_cpus[@]}")" "${ctl_cpus[*]}" "$(median "${plain_cpus[@]}")" "${plain_cpus[*]}"
 printf 'processor time, sending side:   controllers %s s (runs: %s), plain copy %s s (runs: %s)\n' \
