@@ -82,7 +82,7 @@ inline constexpr LanguageKeyName kLanguageKeys[] = {
     {L"MESSAGE", L"USBCOPY"}, {L"MESSAGE", L"NEWSCAN"}, {L"MESSAGE", L"RESUME"},
     {L"MESSAGE", L"NETCONNECT"}, {L"MESSAGE", L"NTCONFIGTCPWAIT"}, {L"MESSAGE", L"KEY"},
     {L"MESSAGE", L"IPINVALID"}, {L"MESSAGE", L"IPINVALIDDesc"}, {L"MESSAGE", L"NOSYSTEM"},
-    {L"MESSAGE", L"PEERASK"}, {L"MESSAGE", L"PEERASKDesc"},
+    {L"MESSAGE", L"PEERASK"}, {L"MESSAGE", L"PEERASKDESC"},
 };
 
 constexpr bool IsLanguageKey(std::wstring_view section, std::wstring_view key) {

@@ -154,7 +154,7 @@ bool CServerControl::ConfirmReceivingPc(LParam socket) {
   const LanguageTable& language = *setup_.language;
   const std::wstring address = connection_->PeerAddress();
   CMessageDlg question(language, *setup_.view, language.GetText({L"MESSAGE", L"PEERASK"}),
-                       FillIn(language.GetText({L"MESSAGE", L"PEERASKDesc"}), {address}), kMessageYesNo);
+                       FillIn(language.GetText({L"MESSAGE", L"PEERASKDESC"}), {address}), kMessageYesNo);
   confirming_ = true;
   const int answer = question.DoModal();
   confirming_ = false;
