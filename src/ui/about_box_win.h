@@ -2,11 +2,9 @@
 #pragma once
 
 #include "base/win.h"
+#include "core/program_version.h"  // kProgramVersion, the version the box shows
 
 namespace tvx {
-
-// The version the about box shows.
-constexpr wchar_t kProgramVersion[] = L"1.0.0";
 
 void ShowAboutBox(HINSTANCE instance, HWND owner);
 

@@ -18,6 +18,11 @@ reg_value() { wine reg query "$key" /v "$1" /reg:32 2>/dev/null | tr -d '\r' | s
 unix_path() { winepath -u "$1" 2>/dev/null; }
 fail() { echo "$*"; status=1; }
 status=0
+# The program runs in a network namespace of its own: it never sees a real adapter.
+namespace=tvxinst$$
+netns=()
+if ip netns add "$namespace" 2>/dev/null; then netns=(ip netns exec "$namespace"); fi
+trap '[ ${#netns[@]} -gt 0 ] && ip netns delete "$namespace"' EXIT
 
 # The folder the firewall rule names on 64-bit Windows (architecture code 8);
 # on 32-bit Windows (code 7) %ProgramFiles% is that same 32-bit folder.
@@ -51,7 +56,9 @@ echo "version $version: header, entry, $(for exe in "${carriers[@]}"; do printf 
 # The installed program starts (with the test-only administrator stand-in,
 # taken out again before the uninstall).
 cp "$build/support/netapi32.dll" "$folder/"
-program=$(start_program "$folder")
+(cd "$folder" && exec "${netns[@]}" env WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe) \
+  >/dev/null 2>&1 &
+program=$!
 if window=$(wait_window 'Kelvaro Tralvex'); then
   sleep 1
   import -window root "$shots/installed.png"
@@ -59,8 +66,7 @@ if window=$(wait_window 'Kelvaro Tralvex'); then
 else
   fail "the installed program did not start"
 fi
-wine taskkill /im Tralvex.exe >/dev/null 2>&1
-wait_gone "$program" || { kill "$program"; fail "Tralvex.exe did not close"; }
+close_wizard && wait_gone "$program" || { wine taskkill /f /im Tralvex.exe >/dev/null 2>&1; fail "Tralvex.exe did not close"; }
 rm -f "$folder/netapi32.dll"
 
 # The uninstaller runs on from a copy of itself, so wait for its work.

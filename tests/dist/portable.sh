@@ -9,13 +9,17 @@ source "$top/tests/gui/common.bash"
 
 stick=$(mktemp -d)
 drive="$WINEPREFIX/dosdevices/u:"
-cleanup_stick() { rm -f "$drive"; rm -rf "$stick"; }
+# The program runs in a network namespace of its own: it never sees a real adapter.
+namespace=tvxport$$
+netns=()
+if ip netns add "$namespace" 2>/dev/null; then netns=(ip netns exec "$namespace"); fi
+cleanup_stick() { rm -f "$drive"; rm -rf "$stick"; [ ${#netns[@]} -gt 0 ] && ip netns delete "$namespace"; }
 trap cleanup_stick EXIT
 rm -f "$drive" && ln -s "$stick" "$drive"
 
 cp -r "$top/dist/win64/Tralvex" "$stick/"
 cp "$build/support/netapi32.dll" "$stick/Tralvex/"   # lets Wine's user count as an administrator
-(cd / && exec env WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine 'U:\Tralvex\Tralvex.exe') >/dev/null 2>&1 &
+(cd / && exec "${netns[@]}" env WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine 'U:\Tralvex\Tralvex.exe') >/dev/null 2>&1 &
 program=$!
 status=0
 if wait_window 'Kelvaro Tralvex' >/dev/null; then
@@ -29,6 +33,6 @@ fi
 for _ in $(seq 20); do [ -f "$stick/Tralvex/PCInfo.txt" ] && break; sleep 0.5; done
 [ -f "$stick/Tralvex/PCInfo.txt" ] && echo "its profile is on U:: $(profile_text "$stick/Tralvex/PCInfo.txt" | head -n 1)" ||
   { echo "no PCInfo.txt on U:"; status=1; }
-wine taskkill /im Tralvex.exe >/dev/null 2>&1
-wait_gone "$program" || { kill "$program"; echo "Tralvex.exe did not close"; status=1; }
+close_wizard && wait_gone "$program" ||
+  { wine taskkill /f /im Tralvex.exe >/dev/null 2>&1; echo "Tralvex.exe did not close"; status=1; }
 exit $status
