@@ -22,17 +22,22 @@ count=$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | wc -l)
 close_wizard || fail "no exit question"
 wait_gone "$first" || fail "the first copy did not close"
 
-# Russian: refused, with the WMILANG headline (English text: no Russian file is installed).
-rm -f "$folder/PCInfo.txt"
-headline=$(grep -a -i '^WMILANG=' <(iconv -f UTF-16 -t UTF-8 "$folder/Lang/LangENG.ini" | tr -d '\r') | head -n 1 | cut -d= -f2-)
-russian=$(start_program LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$folder")
-box=$(wait_window 'Kelvaro Tralvex') || fail "no refusal was shown"
-sleep 1
-import -window root "$shots/startup-refused-language.png"
-window_texts | grep -qF "$headline" || fail "the refusal does not say '$headline'"
-xdotool key --window "$box" Return 2>/dev/null
-wait_gone "$russian" || fail "the refused copy did not end"
-if [ -e "$folder/PCInfo.txt" ] && profile_text "$folder/PCInfo.txt" | grep -q '^\[OS\]'; then
-  fail "OS section written"
-fi
-echo "refused language: '$headline'"
+# The refused languages: each refused with the WMILANG headline of its own
+# language file (Ukrainian reads the Russian one), and nothing written.
+for refused in ru_RU:LangRUS uk_UA:LangRUS hr_HR:LangSCR; do
+  locale=${refused%%:*}
+  rm -f "$folder/PCInfo.txt"
+  headline=$(grep -a -i '^WMILANG=' <(iconv -f UTF-16 -t UTF-8 "$folder/Lang/${refused#*:}.ini" | tr -d '\r') | head -n 1 | cut -d= -f2-)
+  [ -n "$headline" ] || fail "no WMILANG text in ${refused#*:}.ini"
+  copy=$(start_program LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$folder")
+  box=$(wait_window 'Kelvaro Tralvex') || fail "$locale: no refusal was shown"
+  sleep 1
+  import -window root "$shots/startup-refused-$locale.png"
+  window_texts | grep -qF "$headline" || fail "$locale: the refusal does not say '$headline'"
+  xdotool key --window "$box" Return 2>/dev/null
+  wait_gone "$copy" || fail "$locale: the refused copy did not end"
+  if [ -e "$folder/PCInfo.txt" ] && profile_text "$folder/PCInfo.txt" | grep -q '^\[OS\]'; then
+    fail "$locale: OS section written"
+  fi
+  echo "refused language $locale: '$headline'"
+done
