@@ -34,7 +34,11 @@ RECT RectIn(HWND parent, int id) {
   return rect;
 }
 
+// Puts the pointer on the control, as a user would, and tells it so.
 void MouseOver(const Control& control) {
+  RECT rect;
+  GetWindowRect(control.Handle(), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   SendMessageW(control.Handle(), WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
 }
