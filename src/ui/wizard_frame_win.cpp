@@ -132,6 +132,7 @@ void WizardFrame::SetNextText(const std::wstring& text) { SetNavCaption(next_, t
 void WizardFrame::ShowBatteryText(bool shown) {
   onBattery_ = shown;
   ShowWindow(GetDlgItem(Handle(), kFrameBatteryText), shown ? SW_SHOW : SW_HIDE);
+  RepaintBatteryArea();  // the symbol comes and goes with the text
 }
 
 void WizardFrame::RepaintBatteryArea() { InvalidateRect(Handle(), &kBatteryArea, FALSE); }

@@ -113,7 +113,16 @@ void OnDialogOpened(HWND dialog) {
 
 GuiObjects CountGuiObjects() {
   HANDLE self = GetCurrentProcess();
-  return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+  GuiObjects objects{GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS), true};
+  if (objects.gdi != 0) return objects;
+  // Wine takes a handle without its generation (high word 0) for whichever
+  // object holds that slot of the table.
+  objects.counted = false;
+  for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot) {
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) ++objects.gdi;
+    if (IsWindow(reinterpret_cast<HWND>(slot))) ++objects.user;
+  }
+  return objects;
 }
 
 }  // namespace tvx

@@ -44,10 +44,13 @@ void ScriptNextDialog(std::function<void(HWND)> script, unsigned delayMs = 400);
 // The hook a SkinnedMessageView calls with each dialog it opens.
 void OnDialogOpened(HWND dialog);
 
-// GDI and USER objects of this process.
+// GDI and USER objects of this process: GetGuiResources where the system
+// answers it; Wine answers 0, and there the handle tables are probed instead
+// (live GDI objects, and windows for USER objects).
 struct GuiObjects {
   DWORD gdi = 0;
   DWORD user = 0;
+  bool counted = true;  // by GetGuiResources
 };
 GuiObjects CountGuiObjects();
 
