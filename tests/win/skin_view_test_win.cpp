@@ -43,6 +43,15 @@ void MouseOver(const Control& control) {
   SendMessageW(control.Handle(), WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
 }
 
+// Rests the pointer on an image button until its tooltip is up. Windows pops
+// the tip at once on hover; Wine ignores that request and shows the tip when
+// the relayed mouse move's 2000 ms delay has passed with the pointer still on
+// the tool, so the wait covers both.
+bool RestOn(const CGdipButton& button) {
+  MouseOver(button);
+  return PumpUntil([&] { return button.ToolTip() && IsWindowVisible(button.ToolTip()); }, 3000);
+}
+
 // A plain white window that hosts controls, as a page would.
 class Sheet final : public Window {
  public:
@@ -139,7 +148,7 @@ TEST_F(SkinView, ControlSheetShowsEveryLookAndKeepsLatchedAndDisabledLooks) {
   SendMessageW(buttons[0].Handle(), WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(buttons[0].Look(), kLookNormal);
 
-  MouseOver(images[1]);
+  EXPECT_TRUE(RestOn(images[1]));
   EXPECT_TRUE(images[1].Hover());
   EXPECT_EQ(TextOf(images[1].Handle()), L"Help for this page");
   PumpFor(300);
@@ -248,8 +257,7 @@ TEST_P(WizardWindow, StartsWithItsButtonsAndAnEmptyPage) {
   frame.SetNavLook(NavButton::kNext, kLookDisabled);
   frame.EnableNav(NavButton::kNext, false);
   frame.ShowNav(NavButton::kBack, true);
-  MouseOver(frame.HelpButton());
-  PumpFor(300);
+  EXPECT_TRUE(RestOn(frame.HelpButton()));
   EXPECT_EQ(frame.NavLook(NavButton::kNext), kLookDisabled);
   SaveScreenshot(GetDesktopWindow(), std::string("wizard_battery_hover") + suffix);
 }

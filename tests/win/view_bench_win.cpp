@@ -76,6 +76,15 @@ void PumpFor(int milliseconds) {
   }
 }
 
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  while (!done()) {
+    if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
+    PumpFor(10);
+  }
+  return true;
+}
+
 void SaveScreenshot(HWND window, const std::string& name) {
   RECT rect;
   GetWindowRect(window, &rect);

@@ -34,6 +34,9 @@ class GdiplusSession {
 
 // Turns the message loop for `milliseconds`.
 void PumpFor(int milliseconds);
+// Turns the message loop until `done` holds, for at most `milliseconds`;
+// returns whether it holds.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 
 // Saves what the screen shows of `window` as screenshots/<name>.png.
 void SaveScreenshot(HWND window, const std::string& name);
