@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/path.h"
 #include "controls/gdiplus_win.h"
 
 namespace tvx {
@@ -98,8 +99,10 @@ void SaveScreenshot(HWND window, const std::string& name) {
   SelectObject(memory, previous);
   CLSID png;
   if (PngEncoder(png)) {
-    CreateDirectoryW(L"screenshots", nullptr);
-    std::wstring path = L"screenshots\\";
+    // Beside the test executable, whatever folder a test left current.
+    static const std::wstring folder = ProgramFolder() + L"\\screenshots\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = folder;
     for (char c : name) path += static_cast<wchar_t>(c);
     path += L".png";
     Gdiplus::Bitmap image(bitmap, nullptr);
