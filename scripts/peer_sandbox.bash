@@ -106,3 +106,15 @@ peer_wait_for() {
   done
   return 1
 }
+
+# peer_fail TEXT: a failed check of a test, counted in peer_failures and not
+# fatal, so one run reports every failure. peer_show_logs LOG...: the end of
+# each log, after a failure.
+peer_failures=0
+peer_fail() {
+  echo "FAIL: $*"
+  peer_failures=$((peer_failures + 1))
+}
+peer_show_logs() {
+  for log in "$@"; do echo "--- $log"; tail -n 40 "$log"; done
+}

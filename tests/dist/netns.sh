@@ -33,14 +33,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-show_logs() {
-  for log in "$@"; do echo "--- $log"; tail -n 40 "$log"; done
-}
 # run_peer NAMESPACE LOG ROOT ARGS...: one PC whose C: is ROOT/c.
 run_peer() {
   local ns=$1 log=$2 root=$3
@@ -61,7 +53,7 @@ files_of "$work/stranger" >"$work/stranger.before"
 run_peer b "$work/send.log" "$work/old" --role send --computer OLDPC --listen 198.18.0.200 \
   --accept-peer 198.18.0.9 --timeout 120 &
 sender=$!
-peer_wait_for "$work/send.log" 'page 10 ' 60 || fail "the sending PC did not start waiting"
+peer_wait_for "$work/send.log" 'page 10 ' 60 || peer_fail "the sending PC did not start waiting"
 
 # --- a stranger connects first and is refused -------------------------------------
 run_peer c "$work/stranger.log" "$work/stranger" --role receive --computer STRANGER --account mallory \
@@ -69,13 +61,13 @@ run_peer c "$work/stranger.log" "$work/stranger" --role receive --computer STRAN
 stranger=$?
 files_of "$work/stranger" >"$work/stranger.after"
 if ! grep -q 'message PEERASK.*198\.18\.0\.50' "$work/send.log" || ! grep -q 'answer no' "$work/send.log"; then
-  fail "the sending PC's user was not asked about the stranger"
-  show_logs "$work/send.log"
+  peer_fail "the sending PC's user was not asked about the stranger"
+  peer_show_logs "$work/send.log"
 elif [ "$stranger" -eq 0 ] || ! cmp -s "$work/stranger.before" "$work/stranger.after" ||
   names_sender "$work/stranger/c/Tralvex/PCInfo.txt"; then
-  fail "the stranger got something (exit $stranger)"
+  peer_fail "the stranger got something (exit $stranger)"
   diff "$work/stranger.before" "$work/stranger.after"
-  show_logs "$work/stranger.log"
+  peer_show_logs "$work/stranger.log"
 else
   echo "PASS: a stranger at 198.18.0.50 was refused and got no file"
 fi
@@ -88,19 +80,19 @@ recv=$?
 wait "$sender"
 send=$?
 if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "migration on the test network: exit $send (send), $recv (receive)"
-  show_logs "$work/send.log" "$work/recv.log"
+  peer_fail "migration on the test network: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send.log" "$work/recv.log"
 elif ! grep -q 'message PEERASK.*198\.18\.0\.9\b' "$work/send.log"; then
-  fail "the sending PC's user was not asked about the receiving PC"
+  peer_fail "the sending PC's user was not asked about the receiving PC"
 elif ! grep -q 'connection page: .*198\.18\.0\.200.*198\.18\.0\.9' "$work/recv.log"; then
-  fail "the receiving PC did not show both addresses while it waited"
-  show_logs "$work/recv.log"
+  peer_fail "the receiving PC did not show both addresses while it waited"
+  peer_show_logs "$work/recv.log"
 elif ! peer_check_moved "$work/old" "$work/new" bob=robert >"$work/check.log"; then
-  fail "migration on the test network: files"
+  peer_fail "migration on the test network: files"
   cat "$work/check.log"
 else
   echo "PASS: migration from 198.18.0.200 to 198.18.0.9 found by a search" \
     "($(tail -n 1 "$work/check.log"), $(printf '%.1f' "$(echo "$(date +%s.%N) - $start" | bc -l)") s)"
 fi
 
-[ "$failures" -eq 0 ]
+[ "$peer_failures" -eq 0 ]

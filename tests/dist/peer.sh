@@ -28,14 +28,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-show_logs() {
-  for log in "$@"; do echo "--- $log"; tail -n 40 "$log"; done
-}
 
 # run_peer LOG ROOT ARGS...: one PC whose C: is ROOT/c.
 run_peer() {
@@ -62,7 +54,7 @@ port=$(peer_free_port)
 start_sender "$work/send1.log" "$work/old1" --port "$port"
 listening=$(ss -Hltn "sport = :$port" 2>/dev/null | awk '{ print $4 }')
 if [ "$listening" != "127.0.0.1:$port" ]; then
-  fail "the sending PC listens on ${listening:-nothing}, not on loopback alone"
+  peer_fail "the sending PC listens on ${listening:-nothing}, not on loopback alone"
 fi
 run_peer "$work/recv1.log" "$work/new1" --role receive --computer NEWPC --account carol \
   --port "$port" --search 127.0.0.10/255.255.255.0 --map bob=create:robert
@@ -70,10 +62,10 @@ recv=$?
 wait "$sender"
 send=$?
 if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "network migration: exit $send (send), $recv (receive)"
-  show_logs "$work/send1.log" "$work/recv1.log"
+  peer_fail "network migration: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send1.log" "$work/recv1.log"
 elif ! peer_check_moved "$work/old1" "$work/new1" bob=robert >"$work/check1.log"; then
-  fail "network migration: files"
+  peer_fail "network migration: files"
   cat "$work/check1.log"
 else
   echo "PASS: network migration with a subnet search ($(tail -n 1 "$work/check1.log"))"
@@ -90,13 +82,13 @@ recv=$?
 wait "$sender"
 send=$?
 if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "NEWSCAN no: exit $send (send), $recv (receive)"
-  show_logs "$work/send2.log" "$work/recv2.log"
+  peer_fail "NEWSCAN no: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send2.log" "$work/recv2.log"
 elif ! grep -q 'message NEWSCAN' "$work/send2.log" || grep -q 'stage SCAN' "$work/send2.log"; then
-  fail "NEWSCAN no: the question was not asked, or a new capture ran"
-  show_logs "$work/send2.log"
+  peer_fail "NEWSCAN no: the question was not asked, or a new capture ran"
+  peer_show_logs "$work/send2.log"
 elif ! grep -q '^budget 2026$' "$work/new2/c/Users/alice/Documents/budget.csv"; then
-  fail "NEWSCAN no: the files did not come from the earlier store"
+  peer_fail "NEWSCAN no: the files did not come from the earlier store"
 else
   echo "PASS: NEWSCAN no sends the earlier store again"
 fi
@@ -112,13 +104,13 @@ run_peer "$work/recv3.log" "$work/new3" --role receive --computer NEWPC --method
 recv=$?
 usb=
 if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "USB migration: exit $send (send), $recv (receive)"
-  show_logs "$work/send3.log" "$work/recv3.log"
+  peer_fail "USB migration: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send3.log" "$work/recv3.log"
 elif ! grep -q '/ue:OLDPC\\bob' "$work/recv3.log"; then
-  fail "USB migration: bob was not left out"
-  show_logs "$work/recv3.log"
+  peer_fail "USB migration: bob was not left out"
+  peer_show_logs "$work/recv3.log"
 elif ! peer_check_moved "$work/old3" "$work/new3" bob= >"$work/check3.log"; then
-  fail "USB migration: files"
+  peer_fail "USB migration: files"
   cat "$work/check3.log"
 else
   echo "PASS: USB migration, one account left out ($(tail -n 1 "$work/check3.log"))"
@@ -139,16 +131,16 @@ wait "$sender"
 send=$?
 offset=$(grep -a 'COPY CMD: |.COPY, USMT.MIG' "$work/new4/c/Tralvex/TVX_LOG.txt" | tail -n 1 | sed 's/.*, //;s/\r//')
 if [ "$cut" -ne 3 ]; then
-  fail "resume: the first receiving PC was not cut off (exit $cut)"
-  show_logs "$work/recv4a.log"
+  peer_fail "resume: the first receiving PC was not cut off (exit $cut)"
+  peer_show_logs "$work/recv4a.log"
 elif [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "resume: exit $send (send), $recv (receive)"
-  show_logs "$work/send4.log" "$work/recv4b.log"
+  peer_fail "resume: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send4.log" "$work/recv4b.log"
 elif ! grep -q 'message RESUME' "$work/recv4b.log" || [ "${offset:-0}" -le 0 ]; then
-  fail "resume: not asked, or the store started again from 0 (offset ${offset:-none})"
-  show_logs "$work/recv4b.log"
+  peer_fail "resume: not asked, or the store started again from 0 (offset ${offset:-none})"
+  peer_show_logs "$work/recv4b.log"
 elif ! peer_check_moved "$work/old4" "$work/new4" >"$work/check4.log"; then
-  fail "resume: files"
+  peer_fail "resume: files"
   cat "$work/check4.log"
 else
   echo "PASS: a cut transfer resumed from byte $offset"
@@ -164,12 +156,12 @@ recv=$?
 kill "$sender" 2>/dev/null
 wait "$sender" 2>/dev/null
 if [ "$recv" -eq 0 ]; then
-  fail "language mismatch: the receiving PC reported success"
+  peer_fail "language mismatch: the receiving PC reported success"
 elif ! grep -q 'message EXIT/LANG' "$work/recv5.log"; then
-  fail "language mismatch: no LANG refusal"
-  show_logs "$work/recv5.log"
+  peer_fail "language mismatch: no LANG refusal"
+  peer_show_logs "$work/recv5.log"
 elif [ -n "$(ls -A "$work/new5/c/Users")" ]; then
-  fail "language mismatch: files were applied"
+  peer_fail "language mismatch: files were applied"
 else
   echo "PASS: a language mismatch ends with the LANG refusal and nothing applied"
 fi
@@ -182,10 +174,10 @@ run_peer "$work/recv6.log" "$work/new6" --role receive --computer NEWPC --method
 recv=$?
 usb=
 if [ "$recv" -eq 0 ] || ! grep -q 'message EXIT/LANG' "$work/recv6.log"; then
-  fail "USB language mismatch: exit $recv, no LANG refusal"
-  show_logs "$work/recv6.log"
+  peer_fail "USB language mismatch: exit $recv, no LANG refusal"
+  peer_show_logs "$work/recv6.log"
 elif [ -n "$(ls -A "$work/new6/c/Users")" ] || grep -q 'stage LOAD' "$work/recv6.log"; then
-  fail "USB language mismatch: the store was applied"
+  peer_fail "USB language mismatch: the store was applied"
 else
   echo "PASS: a USB store from a PC of another language is refused before anything is applied"
 fi
@@ -210,16 +202,16 @@ recv=$?
 wait "$sender"
 send=$?
 if [ "$recv" -ne 0 ] || [ "$send" -ne 0 ]; then
-  fail "restart during the capture: exit $send (send), $recv (receive)"
-  show_logs "$work/send7.log" "$work/recv7b.log"
+  peer_fail "restart during the capture: exit $send (send), $recv (receive)"
+  peer_show_logs "$work/send7.log" "$work/recv7b.log"
 elif ! grep -q 'page 4 ' "$work/recv7b.log" || ! grep -q 'account options:.*robert' "$work/recv7b.log"; then
-  fail "restart during the capture: no account page, or the mapping was not used"
-  show_logs "$work/recv7b.log"
+  peer_fail "restart during the capture: no account page, or the mapping was not used"
+  peer_show_logs "$work/recv7b.log"
 elif [ "$(grep -c 'stage SCAN' "$work/send7.log")" -ne 1 ]; then
-  fail "restart during the capture: the sending PC did not capture exactly once"
-  show_logs "$work/send7.log"
+  peer_fail "restart during the capture: the sending PC did not capture exactly once"
+  peer_show_logs "$work/send7.log"
 elif ! peer_check_moved "$work/old7" "$work/new7" bob=robert >"$work/check7.log"; then
-  fail "restart during the capture: files"
+  peer_fail "restart during the capture: files"
   cat "$work/check7.log"
 else
   echo "PASS: a receiving PC started again during the capture checks the profile, maps the accounts and migrates"
@@ -234,12 +226,12 @@ run_peer "$work/recv8.log" "$work/new8" --role receive --computer NEWPC --accoun
 recv=$?
 took=$((SECONDS - started))
 if [ "$recv" -eq 0 ]; then
-  fail "nobody listening: the receiving PC reported success"
+  peer_fail "nobody listening: the receiving PC reported success"
 elif [ "$took" -gt 15 ] || [ "$(grep -c 'message NOSYSTEM' "$work/recv8.log")" -lt 1 ]; then
-  fail "nobody listening: no failure message, or it took $took s"
-  show_logs "$work/recv8.log"
+  peer_fail "nobody listening: no failure message, or it took $took s"
+  peer_show_logs "$work/recv8.log"
 else
   echo "PASS: a connect to a port nobody listens on fails with NOSYSTEM after $took s (exit $recv)"
 fi
 
-[ "$failures" -eq 0 ]
+[ "$peer_failures" -eq 0 ]
