@@ -108,8 +108,10 @@ void CYBitmapBtn::DrawCaption(HDC dc, RECT box) const {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourRef(CaptionColourForLook(colours_, look)));
   UINT format = caption_.format | DT_NOPREFIX;
-  // A caption with a line break is drawn on its lines, centred as a block.
-  if (caption_.text.find(L'\r') != std::wstring::npos && (format & DT_SINGLELINE)) {
+  // A caption on several lines (a line break, or words wrapped in the box)
+  // is centred as a block.
+  const bool lineBreak = caption_.text.find(L'\r') != std::wstring::npos && (format & DT_SINGLELINE);
+  if (lineBreak || (format & DT_WORDBREAK)) {
     format &= ~static_cast<UINT>(DT_SINGLELINE | DT_VCENTER);
     RECT measured = box;
     DrawTextW(dc, caption_.text.c_str(), -1, &measured, format | DT_CALCRECT);

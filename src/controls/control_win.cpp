@@ -48,19 +48,21 @@ bool Control::DrawItemOf(LPARAM drawItem) {
   return true;
 }
 
-LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR && cursor_) {
+    SetCursor(cursor_);
+    return TRUE;
+  }
+  return Default(message, wParam, lParam);
+}
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
   return DefSubclassProc(window_, message, wParam, lParam);
 }
 
-LRESULT Control::OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam) const {
-  if (message == WM_SETCURSOR && cursor_) {
-    SetCursor(cursor_);
-    return TRUE;
-  }
+LRESULT Control::OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_ERASEBKGND) return 1;
-  return Default(message, wParam, lParam);
+  return Control::OnMessage(message, wParam, lParam);
 }
 
 HFONT MakeFont(const wchar_t* face, int height, int weight) {

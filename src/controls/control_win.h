@@ -38,13 +38,14 @@ class Control {
   static bool DrawItemOf(LPARAM drawItem);
 
  protected:
-  // A message of the attached window; `Default()` passes it on.
+  // A message of the attached window: the control's cursor, the rest to
+  // `Default()`.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
   // What an owner-drawn control does with the messages it leaves: its own
   // cursor, no background erasing (it paints every pixel), the rest Default.
-  LRESULT OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam) const;
+  LRESULT OwnerDrawnDefault(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -19,7 +19,7 @@
 #include "platform/uninstall_registry.h"
 #include "platform/user_accounts.h"
 #include "ui/wizard_frame_win.h"
-#include "wizard/inert_views.h"
+#include "ui/page_views_win.h"
 #include "wizard/wizard_assembly.h"
 
 namespace tvx {
@@ -72,7 +72,8 @@ void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts
   if (!frame.Create(showCommand_)) return;
   messages.SetOwner(frame.Handle());
   WizardFrame& view = frame;
-  InertPageViews pages;
+  WindowsPageViews pages(PageContext{instance_, language, captionFace});
+  if (!pages.Create(frame.Handle(), frame.PageRect())) return;
   SystemServices system;
   WizardAssembly wizard(pages.With(view),
                         WizardServices{language, ini_, facts, programFolder_, *system.accounts, *system.folders,
@@ -82,6 +83,7 @@ void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts
                                        [this](const std::wstring& name) { StopRunningTool(name, &messages_); },
                                        [] {}});
   frame.Attach(wizard.Flow());
+  pages.Connect(wizard);
   wizard.Run(commandLine_);
 }
 

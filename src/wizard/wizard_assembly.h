@@ -24,6 +24,7 @@
 namespace tvx {
 
 class IntroView;
+class CIntro;
 class MigrationTypeView;
 class SelectDataView;
 class StorePageView;
@@ -116,10 +117,12 @@ class WizardAssembly {
   // the loop's code, 0 when the wizard ended before the loop was needed.
   int Run(std::wstring_view commandLine, const std::function<void()>& started = {});
 
-  // What the window side may reach after assembly: the peer's autopilot
-  // clicks through these pages and reads the result pages.
+  // What the window side may reach after assembly: the page windows hand
+  // their clicks to these pages; the peer's autopilot clicks through them and
+  // reads the result pages.
   WizardFlow& Flow();
   const WizardFlow& Flow() const;
+  CIntro& IntroPage();
   CSelectMigrationType& MigrationTypePage();
   CSelectData& DataPage();
   CSelectDataStore& StorePage();

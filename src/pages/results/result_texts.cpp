@@ -49,6 +49,4 @@ bool MovesResultDesc4(std::uint16_t languageId) {
   return languageId == 1045 || languageId == 2070 || languageId == 2074 || languageId == 3082;
 }
 
-int ResultHeadingHeight(std::uint16_t languageId) { return languageId == 1032 ? 12 : 16; }
-
 }  // namespace tvx

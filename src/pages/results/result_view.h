@@ -65,7 +65,5 @@ class ResultPageView {
 bool UsesWideResultRows(std::uint16_t languageId);
 // Languages whose DESC4 text sits elsewhere.
 bool MovesResultDesc4(std::uint16_t languageId);
-// Character height of the bold heading font.
-int ResultHeadingHeight(std::uint16_t languageId);
 
 }  // namespace tvx

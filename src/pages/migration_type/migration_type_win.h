@@ -1,0 +1,39 @@
+// The migration-type page's window: two headings, the description and the
+// four latching option buttons (send, receive, USB drive, network). A click
+// goes to the page, which sets the looks.
+#pragma once
+
+#include <array>
+
+#include "controls/bitmap_button_win.h"
+#include "pages/migration_type/migration_type.h"
+#include "pages/shared/page_window_win.h"
+
+namespace tvx {
+
+constexpr int kMigrationTypeFirstOption = 1066;  // 1066 to 1069, in MigrationOption order
+constexpr int kMigrationTypeTitle1 = 1070;
+constexpr int kMigrationTypeTitle2 = 1071;
+constexpr int kMigrationTypeDescription = 1063;
+
+class MigrationTypeWindow final : public PageWindow, public MigrationTypeView {
+ public:
+  using PageWindow::PageWindow;
+  ~MigrationTypeWindow() override { Destroy(); }
+  void Connect(CSelectMigrationType& page) { page_ = &page; }
+
+  void SetUpPage(const MigrationTypeTexts& texts) override;
+  int Look(int option) const override;
+  void SetLook(int option, int look) override;
+  void EnableOption(int option, bool enable) override;
+
+ private:
+  void Build() override;
+  void OnClicked(int id) override;
+  bool IsOption(int option) const { return option >= 0 && option < static_cast<int>(options_.size()); }
+
+  CSelectMigrationType* page_ = nullptr;
+  std::array<CYBitmapBtn, 4> options_;
+};
+
+}  // namespace tvx

@@ -1,0 +1,48 @@
+// The page windows of Tralvex.exe: a window for every page that has one,
+// laid over the wizard window's page area, hidden until the flow shows its
+// page; the inert views stand in for the pages without a window yet. It is
+// the page set's PageWindows and hands each window the page logic it reports
+// the user's clicks to.
+#pragma once
+
+#include <array>
+
+#include "pages/intro/intro_win.h"
+#include "pages/migration_type/migration_type_win.h"
+#include "pages/store/store_page_win.h"
+#include "wizard/inert_views.h"
+#include "wizard/wizard_assembly.h"
+#include "wizard/wizard_pages.h"
+
+namespace tvx {
+
+class WindowsPageViews final : public PageWindows {
+ public:
+  explicit WindowsPageViews(const PageContext& context);
+  ~WindowsPageViews() override;
+  WindowsPageViews(const WindowsPageViews&) = delete;
+  WindowsPageViews& operator=(const WindowsPageViews&) = delete;
+
+  // Creates the page windows in `area` of the wizard window; false when one
+  // cannot be created.
+  bool Create(HWND wizardWindow, const RECT& area);
+  // The bundle for the assembly, with the wizard window's own view.
+  WizardViews With(WizardView& wizard);
+  // Hands each window its page logic, once the assembly has built it.
+  void Connect(WizardAssembly& wizard);
+
+  bool Validate(int page) override;
+  void Show(int page, bool shown) override;
+
+  // The window of `page`; null while the page has none.
+  PageWindow* WindowOf(int page) const;
+
+ private:
+  InertPageViews inert_;
+  IntroWindow intro_;
+  MigrationTypeWindow migrationType_;
+  StorePageWindow store_;
+  std::array<PageWindow*, kPageCount> windows_{};
+};
+
+}  // namespace tvx
