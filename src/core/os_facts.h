@@ -25,4 +25,10 @@ struct OsFacts {
   std::uint16_t uiLanguage = 0;
 };
 
+// The system's major version as the program tells the legacy workstation
+// from later systems (fonts, account pictures).
+inline unsigned MajorVersionOf(const OsFacts& facts) {
+  return facts.versionCode == kVersionWorkstation51 ? 5 : 6;
+}
+
 }  // namespace tvx

@@ -3,9 +3,10 @@
 namespace tvx {
 
 WindowsPageViews::WindowsPageViews(const PageContext& context)
-    : intro_(context), migrationType_(context), store_(context) {
+    : intro_(context), migrationType_(context), data_(context), store_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
+  windows_[kPageData] = &data_;
   windows_[kPageStore] = &store_;
 }
 
@@ -20,7 +21,7 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
-  return WizardViews{wizard,        *this,           intro_,           migrationType_,   views.data,
+  return WizardViews{wizard,        *this,           intro_,           migrationType_,   data_,
                      store_,        views.accounts,  views.usbRun,     views.sendRun,    views.receiveRun,
                      views.finish,  views.complete,  views.waiting,    views.connection, views.configuration};
 }
@@ -28,6 +29,7 @@ WizardViews WindowsPageViews::With(WizardView& wizard) {
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
   intro_.Connect(wizard.IntroPage());
   migrationType_.Connect(wizard.MigrationTypePage());
+  data_.Connect(wizard.DataPage());
   store_.Connect(wizard.StorePage());
 }
 

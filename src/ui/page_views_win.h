@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "pages/data/select_data_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/store/store_page_win.h"
@@ -41,6 +42,7 @@ class WindowsPageViews final : public PageWindows {
   InertPageViews inert_;
   IntroWindow intro_;
   MigrationTypeWindow migrationType_;
+  DataPageWindow data_;
   StorePageWindow store_;
   std::array<PageWindow*, kPageCount> windows_{};
 };

@@ -65,8 +65,7 @@ void WindowsStartupHost::StopGraphics() {
 }
 
 void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts) {
-  const unsigned majorVersion = facts.versionCode == kVersionWorkstation51 ? 5 : 6;
-  const std::wstring captionFace = CaptionFontFace(language.LanguageId(), majorVersion);
+  const std::wstring captionFace = CaptionFontFace(language.LanguageId(), MajorVersionOf(facts));
   SkinnedMessageView messages(instance_, captionFace);
   WizardFrame frame(instance_, language, messages, captionFace);
   if (!frame.Create(showCommand_)) return;

@@ -55,7 +55,7 @@ class InertStoreView final : public StorePageView {
 class InertDataView final : public SelectDataView {
  public:
   void SetUpPage(const SelectPageSetup&) override {}
-  void ShowAccountButtons(const std::vector<std::wstring>&) override {}
+  void ShowAccountButtons(const std::vector<AccountButton>&) override {}
   void ShowPressedAccount(int) override {}
   void ShowCategories(const std::vector<CategoryBox>&) override {}
   void ShowAdvanced(bool) override {}

@@ -45,7 +45,14 @@ class Wizard final : public MessageTarget {
 class View final : public SelectDataView {
  public:
   void SetUpPage(const SelectPageSetup& s) override { setup = s; }
-  void ShowAccountButtons(const std::vector<std::wstring>& c) override { captions = c; }
+  void ShowAccountButtons(const std::vector<AccountButton>& buttons) override {
+    captions.clear();
+    pictures.clear();
+    for (const AccountButton& button : buttons) {
+      captions.push_back(button.caption);
+      pictures.push_back(button.picture);
+    }
+  }
   void ShowPressedAccount(int button) override { pressed = button; }
   void ShowCategories(const std::vector<CategoryBox>& b) override { boxes = b; }
   void ShowAdvanced(bool) override {}
@@ -53,6 +60,7 @@ class View final : public SelectDataView {
 
   SelectPageSetup setup;
   std::vector<std::wstring> captions;
+  std::vector<std::wstring> pictures;
   int pressed = -2;
   std::vector<CategoryBox> boxes;
   FigureTexts figures;
@@ -183,6 +191,9 @@ TEST_F(SelectDataTest, TheLoggedOnUserComesFirstAndIsPressed) {
   EXPECT_EQ(page.Accounts()[1].strName, L"bob");
   EXPECT_EQ(view_.captions, (std::vector<std::wstring>{L"Alice A", L"bob"}));
   EXPECT_EQ(view_.pressed, 0);
+  // No account keeps its own picture here: both get the system's default.
+  EXPECT_EQ(view_.pictures, std::vector<std::wstring>(
+                                2, L"C:\\ProgramData\\Microsoft\\User Account Pictures\\user.bmp"));
   ASSERT_EQ(view_.boxes.size(), 7u);
   EXPECT_EQ(view_.boxes[3].label, L"Documents\r\n300 B");
   for (const CategoryBox& box : view_.boxes) EXPECT_TRUE(box.checked);

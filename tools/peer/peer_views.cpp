@@ -14,10 +14,10 @@ void HeadlessStoreView::ShowNoDriveTexts(bool show) {
   if (show) report_.Line(L"no USB drive");
 }
 
-void HeadlessDataView::ShowAccountButtons(const std::vector<std::wstring>& captions) {
+void HeadlessDataView::ShowAccountButtons(const std::vector<AccountButton>& buttons) {
   if (quiet_) return;
   std::wstring line = L"accounts:";
-  for (const std::wstring& caption : captions) line += L" " + caption;
+  for (const AccountButton& button : buttons) line += L" " + button.caption;
   report_.Line(line);
 }
 

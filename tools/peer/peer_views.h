@@ -63,7 +63,7 @@ class HeadlessDataView final : public SelectDataView {
   // `quiet`: the page exists on the receiving PC too, but nobody looks at it.
   HeadlessDataView(PeerReport& report, bool quiet) : report_(report), quiet_(quiet) {}
   void SetUpPage(const SelectPageSetup&) override {}
-  void ShowAccountButtons(const std::vector<std::wstring>& captions) override;
+  void ShowAccountButtons(const std::vector<AccountButton>& buttons) override;
   void ShowPressedAccount(int) override {}
   void ShowCategories(const std::vector<CategoryBox>&) override {}
   void ShowAdvanced(bool) override {}

@@ -10,6 +10,7 @@
 #include "profile/pc_info.h"
 #include "select/account_categories.h"
 #include "select/account_disk_info.h"
+#include "select/account_picture.h"
 #include "select/account_names.h"
 #include "select/fixed_overhead.h"
 #include "select/item_text.h"
@@ -186,14 +187,15 @@ void CSelectData::ListAccounts() {
 void CSelectData::ShowAccounts() {
   // The logged-on user is listed first, so its button is the one pressed; a
   // user the service does not list (a domain account) leaves the first.
-  std::vector<std::wstring> captions;
+  std::vector<AccountButton> buttons;
   currentAccount_ = m_strTargetAccountList.empty() ? -1 : 0;
   for (std::size_t i = 0; i < m_strTargetAccountList.size() && i < kAccountButtons; ++i) {
-    captions.push_back(AccountCaption(m_strTargetAccountList[i]));
+    const st_Account& account = m_strTargetAccountList[i];
+    buttons.push_back({AccountCaption(account), AccountPicturePath(account, MajorVersionOf(facts_))});
   }
   m_bAdvanced = false;
   if (view_) {
-    view_->ShowAccountButtons(captions);
+    view_->ShowAccountButtons(buttons);
     view_->ShowAdvanced(false);
     view_->ShowPressedAccount(currentAccount_);
   }

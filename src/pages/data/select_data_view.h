@@ -22,12 +22,19 @@ struct SelectPageSetup {
   int categoryBoxes = 7;       // boxes after SYSTEM; 4 on version-5.1 workstations
 };
 
+// An account button: its caption and the picture drawn beside it.
+struct AccountButton {
+  std::wstring caption;
+  std::wstring picture;  // a bitmap file
+  bool operator==(const AccountButton&) const = default;
+};
+
 class SelectDataView {
  public:
   virtual ~SelectDataView() = default;
   virtual void SetUpPage(const SelectPageSetup& setup) = 0;
-  // Captions of the account buttons, at most four, top to bottom.
-  virtual void ShowAccountButtons(const std::vector<std::wstring>& captions) = 0;
+  // The account buttons, at most four, top to bottom.
+  virtual void ShowAccountButtons(const std::vector<AccountButton>& buttons) = 0;
   // The pressed account button, or -1 when the advanced view is on.
   virtual void ShowPressedAccount(int button) = 0;
   virtual void ShowCategories(const std::vector<CategoryBox>& boxes) = 0;
