@@ -71,11 +71,21 @@ void PageWindow::ShowControl(int id, bool shown) {
 }
 
 // A transparent text leaves its old pixels behind: the page repaints the
-// background under it, and the text draws itself again on top.
+// background under it, and the text draws itself again on top. The page
+// clips its children when it paints, so under a shown text the background
+// is drawn here, through a device context that does not clip them.
 void PageWindow::RepaintUnder(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  if (IsWindowVisible(child)) {
+    HDC dc = GetDCEx(Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (dc) {
+      IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+      PaintBackground(dc);
+      ReleaseDC(Handle(), dc);
+    }
+  }
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
