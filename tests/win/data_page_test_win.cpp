@@ -13,13 +13,13 @@
 #include "base/path.h"
 #include "base/window_win.h"
 #include "controls/message_dialog_win.h"
+#include "core/wizard_state.h"
 #include "engine/program_folder_files.h"
 #include "fakes/fake_ini_file.h"
 #include "fakes/fake_shell_folders.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_user_accounts.h"
 #include "fakes/sandbox_root.h"
-#include "fakes/scripted_message_view.h"
 #include "pages/data/select_data_win.h"
 #include "profile/pc_info.h"
 #include "select/fixed_overhead.h"
@@ -171,18 +171,26 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
     fake_.AddComputerEntry({L"Local Disk (T:)", JoinPath(root_.Path(), L"")});
 
     ASSERT_TRUE(frame_.Create(SW_SHOW));
+    dialogs_.SetOwner(frame_.Handle());
+    dialogs_.SetOnOpen(&OnDialogOpened);
     ASSERT_TRUE(window_.Create(frame_.Handle(), frame_.PageRect()));
     window_.Show(true);
+    CreatePage(OsFacts{});
+  }
+  // The page as the wizard creates it, with its accounts listed.
+  void CreatePage(const OsFacts& facts) {
+    page_.reset();
     page_ = std::make_unique<CSelectData>(
-        SelectDataServices{language_.table, messages_, ini_, accounts_, folders_, shell_, lister_}, OsFacts{},
+        SelectDataServices{language_.table, dialogs_, ini_, accounts_, folders_, shell_, lister_}, facts,
         &window_, wizard_.Handle());
     window_.Connect(*page_);
     page_->OnInitDialog();
-    ASSERT_TRUE(PumpUntil([&] { return Visible(Page(), kDataFirstAccount); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return page_->CurrentAccount() == 0; }, 5000));
   }
   void TearDown() override {
     page_.reset();
     RemoveFile(ProgramFilePath(kPcInfoName));
+    RemoveFolderTree(ProgramFilePath(L"USMT"));
     MSG msg;
     while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
@@ -231,7 +239,6 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
   DataPageWindow window_{PageContext{Instance(), language_.table, L"Segoe UI"}};
   SandboxRoot root_;
   FakeIniFile ini_;
-  ScriptedMessageView messages_;
   FakeUserAccounts accounts_;
   FakeShellFolders folders_;
   FakeShellNamespace fake_;
@@ -349,6 +356,33 @@ TEST_P(DataPage, AClearedBoxLeavesTheTreeAndTheTotalAndTheNextPageKeepsTheTicks)
   EXPECT_EQ(StateImage(TreeWindow(), ShownItem(documents)), kCheckClear);
   EXPECT_EQ(page_->TotalSize(), FixedOverhead(2) + kAliceBytes - 300 + kBobBytes);
   ExpectFiguresOfPage();
+}
+
+TEST_P(DataPage, AVersion51WorkstationShowsFiveBoxesAndTheSecondCategoryIsDocuments) {
+  OsFacts facts;
+  facts.versionCode = kVersionWorkstation51;
+  CreatePage(facts);
+  Enter();
+  for (int i = 0; i < kDataCategoryBoxes; ++i) {
+    EXPECT_EQ(Visible(Page(), kDataFirstCategoryBox + i), i < 4) << i;
+    EXPECT_EQ(Visible(Page(), kDataFirstCategoryLabel + i), i < 4) << i;
+  }
+  const std::wstring documents = language_.table.GetText({L"SELECTDATA", L"DOCUMENT"});
+  EXPECT_EQ(TextOf(GetDlgItem(Page(), kDataFirstCategoryLabel + 1)).rfind(documents, 0), 0u);
+  SaveScreenshot(frame_.Handle(), std::string("data_five_boxes") + Suffix());
+}
+
+TEST_P(DataPage, AKeptStoreIsOfferedForANewScanInTheWizardsDialog) {
+  ASSERT_TRUE(MakeFolderPath(ProgramFilePath(L"USMT")));
+  ASSERT_TRUE(WriteWholeFile(ProgramFilePath(kStoreName), "store"));
+  page_->SetMethod(kMethodNetwork);
+  ScriptNextDialog([&](HWND dialog) {
+    SaveScreenshot(dialog, std::string("data_newscan") + Suffix());
+    SendMessageW(GetDlgItem(dialog, kMessageRightButton), BM_CLICK, 0, 0);  // no
+  });
+  EXPECT_EQ(page_->EnterPage(), 1);
+  EXPECT_TRUE(ProgramFolderFiles(ProgramFolder()).StoreExists());
+  EXPECT_FALSE(MessageLoop::RunUntil([&] { return page_->ListsBuilt(); }, 300));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DataPage, testing::Values(1033, 1042),

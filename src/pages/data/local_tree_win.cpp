@@ -42,7 +42,6 @@ bool LocalTreeControl::Create(HINSTANCE instance, HWND parent, int id, const REC
 }
 
 void LocalTreeControl::Connect(CLocalTree& tree) {
-  if (tree_) tree_->SetObserver(nullptr);
   Cleared();
   tree_ = &tree;
   tree.SetObserver(this);

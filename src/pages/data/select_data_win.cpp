@@ -37,6 +37,18 @@ constexpr int kFigureHeight = 20;
 
 POINT BoxAt(int slot) { return {kBoxColumns[slot % 2], kBoxTop + kBoxStep * (slot / 2)}; }
 
+// An account's picture at the size drawn; the file is closed again at once,
+// so the page holds no user's file open. Null when it cannot be read.
+std::unique_ptr<Gdiplus::Bitmap> LoadPicture(const std::wstring& path) {
+  std::unique_ptr<Gdiplus::Bitmap> file(Gdiplus::Bitmap::FromFile(path.c_str()));
+  if (!file || file->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  auto picture = std::make_unique<Gdiplus::Bitmap>(kPictureSize, kPictureSize, PixelFormat32bppARGB);
+  Gdiplus::Graphics graphics(picture.get());
+  graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  graphics.DrawImage(file.get(), 0, 0, kPictureSize, kPictureSize);
+  return picture;
+}
+
 }  // namespace
 
 DataPageWindow::~DataPageWindow() { Destroy(); }
@@ -139,9 +151,7 @@ void DataPageWindow::ShowAccountButtons(const std::vector<AccountButton>& button
       caption.face = CaptionFace();
       caption.height = kPageBodyHeight + 1;
       accounts_[i].SetCaption(caption);
-      auto* picture = Gdiplus::Bitmap::FromFile(buttons[i].picture.c_str());
-      if (picture && picture->GetLastStatus() == Gdiplus::Ok) pictures_[i].reset(picture);
-      else delete picture;
+      pictures_[i] = LoadPicture(buttons[i].picture);
     }
     accounts_[i].Show(shown);
     ShowControl(kDataFirstPicture + static_cast<int>(i), shown && !advancedShown_);
