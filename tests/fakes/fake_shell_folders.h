@@ -38,6 +38,19 @@ class FakeShellFolders final : public ShellFolders {
     return result + text.substr(at);
   }
 
+  // A logged-on user whose profile is `profile`, with the data categories'
+  // folders where the system keeps them.
+  void SetUserProfile(const std::wstring& profile) {
+    environment[L"USERPROFILE"] = profile;
+    folders = {{kCsidlFavorites, profile + L"\\Favorites"},
+               {kCsidlPersonal, profile + L"\\Documents"},
+               {kCsidlDesktopDirectory, profile + L"\\Desktop"},
+               {kCsidlLocalAppData, profile + L"\\AppData\\Local"},
+               {kCsidlMyMusic, profile + L"\\Music"},
+               {kCsidlMyPictures, profile + L"\\Pictures"},
+               {kCsidlMyVideo, profile + L"\\Videos"}};
+  }
+
   std::map<int, std::wstring> folders;
   std::map<std::wstring, std::wstring> environment;
 };

@@ -89,16 +89,8 @@ class SelectDataTest : public testing::Test {
     Write(L"Users\\bob\\Documents\\bob.txt", kBobBytes);
     Write(L"Users\\alice\\AppData\\Roaming\\r.dat", 1);  // in no category
 
-    const std::wstring alice = root_.Join(L"Users\\alice");
-    folders_.environment[L"USERPROFILE"] = alice;
+    folders_.SetUserProfile(root_.Join(L"Users\\alice"));
     folders_.environment[L"SystemDrive"] = drive_.substr(0, drive_.size() - 1);
-    folders_.folders = {{kCsidlFavorites, alice + L"\\Favorites"},
-                        {kCsidlPersonal, alice + L"\\Documents"},
-                        {kCsidlDesktopDirectory, alice + L"\\Desktop"},
-                        {kCsidlLocalAppData, alice + L"\\AppData\\Local"},
-                        {kCsidlMyMusic, alice + L"\\Music"},
-                        {kCsidlMyPictures, alice + L"\\Pictures"},
-                        {kCsidlMyVideo, alice + L"\\Videos"}};
     accounts_.Answer({{L"bob", L"", L"OLDPC"}, {L"HOMEGROUPUSER$", L"", L"OLDPC"},
                       {L"alice", L"Alice A", L"OLDPC"}});
     shell_.AddComputerEntry({L"Local Disk (T:)", drive_});

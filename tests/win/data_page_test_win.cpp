@@ -33,14 +33,6 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
-
 int StateImage(HWND tree, HTREEITEM item) {
   return static_cast<int>((TreeView_GetItemState(tree, item, TVIS_STATEIMAGEMASK) & TVIS_STATEIMAGEMASK) >> 12);
 }
@@ -157,16 +149,8 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
       ASSERT_TRUE(MakeFolderPath(ParentFolder(root_.Join(file))));
       ASSERT_TRUE(WriteWholeFile(root_.Join(file), std::string(bytes, 'x')));
     }
-    const std::wstring alice = root_.Join(L"Users\\alice");
-    folders_.environment[L"USERPROFILE"] = alice;
+    folders_.SetUserProfile(root_.Join(L"Users\\alice"));
     folders_.environment[L"SystemDrive"] = root_.Path();
-    folders_.folders = {{kCsidlFavorites, alice + L"\\Favorites"},
-                        {kCsidlPersonal, alice + L"\\Documents"},
-                        {kCsidlDesktopDirectory, alice + L"\\Desktop"},
-                        {kCsidlLocalAppData, alice + L"\\AppData\\Local"},
-                        {kCsidlMyMusic, alice + L"\\Music"},
-                        {kCsidlMyPictures, alice + L"\\Pictures"},
-                        {kCsidlMyVideo, alice + L"\\Videos"}};
     accounts_.Answer({{L"bob", L"", L"OLDPC"}, {L"alice", L"Alice Archer", L"OLDPC"}});
     fake_.AddComputerEntry({L"Local Disk (T:)", JoinPath(root_.Path(), L"")});
 
@@ -251,9 +235,9 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
 TEST_P(DataPage, ShowsTwoAccountsAndTheSizesWhileCountingAndAfter) {
   EXPECT_EQ(TextOf(GetDlgItem(Page(), kDataFirstAccount)), L"Alice Archer");
   EXPECT_EQ(TextOf(GetDlgItem(Page(), kDataFirstAccount + 1)), L"bob");
-  EXPECT_FALSE(Visible(Page(), kDataFirstAccount + 2));
+  EXPECT_FALSE(Shown(Page(), kDataFirstAccount + 2));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(), kDataFirstAccount)));  // pressed
-  EXPECT_TRUE(Visible(Page(), kDataFirstCategoryBox + 6));
+  EXPECT_TRUE(Shown(Page(), kDataFirstCategoryBox + 6));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(), kDataSystemBox)));
   EXPECT_EQ(IsDlgButtonChecked(Page(), kDataSystemBox), BST_CHECKED);
 
@@ -286,8 +270,8 @@ TEST_P(DataPage, TheTreeShowsTicksPartsAndLinksAndKeepsEnterAndEscape) {
   SendMessageW(GetDlgItem(Page(), kDataAdvanced), BM_CLICK, 0, 0);
   ASSERT_TRUE(page_->Advanced());
   EXPECT_TRUE(IsWindowVisible(TreeWindow()));
-  EXPECT_FALSE(Visible(Page(), kDataFirstCategoryBox));
-  EXPECT_FALSE(Visible(Page(), kDataFirstPicture));
+  EXPECT_FALSE(Shown(Page(), kDataFirstCategoryBox));
+  EXPECT_FALSE(Shown(Page(), kDataFirstPicture));
 
   const HTREEITEM documents = ShownItem(root_.Join(L"Users\\alice\\Documents"));
   const HTREEITEM games = ShownItem(root_.Join(L"Users\\alice\\Games"));
@@ -364,8 +348,8 @@ TEST_P(DataPage, AVersion51WorkstationShowsFiveBoxesAndTheSecondCategoryIsDocume
   CreatePage(facts);
   Enter();
   for (int i = 0; i < kDataCategoryBoxes; ++i) {
-    EXPECT_EQ(Visible(Page(), kDataFirstCategoryBox + i), i < 4) << i;
-    EXPECT_EQ(Visible(Page(), kDataFirstCategoryLabel + i), i < 4) << i;
+    EXPECT_EQ(Shown(Page(), kDataFirstCategoryBox + i), i < 4) << i;
+    EXPECT_EQ(Shown(Page(), kDataFirstCategoryLabel + i), i < 4) << i;
   }
   const std::wstring documents = language_.table.GetText({L"SELECTDATA", L"DOCUMENT"});
   EXPECT_EQ(TextOf(GetDlgItem(Page(), kDataFirstCategoryLabel + 1)).rfind(documents, 0), 0u);

@@ -56,6 +56,14 @@ BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), tab
   table.Prepare(res + L"Lang\\", res + L"Help\\", languageId);
 }
 
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+bool Shown(HWND parent, int id) { return IsWindowVisible(GetDlgItem(parent, id)) != FALSE; }
+
 GdiplusSession::GdiplusSession() {
   Gdiplus::GdiplusStartupInput input;
   Gdiplus::GdiplusStartup(&token_, &input, nullptr);

@@ -38,6 +38,11 @@ void PumpFor(int milliseconds);
 // returns whether it holds.
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 
+// A window's text, as a screen reader reads it.
+std::wstring TextOf(HWND window);
+// Whether child `id` of `parent` is shown.
+bool Shown(HWND parent, int id);
+
 // Saves what the screen shows of `window` as screenshots/<name>.png.
 void SaveScreenshot(HWND window, const std::string& name);
 

@@ -136,7 +136,9 @@ void DataPageWindow::PlaceAfter(int caption, int value) {
   RECT rect;
   GetWindowRect(label, &rect);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-  SetWindowPos(count, nullptr, rect.left + extent.cx + 2, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const int width = extent.cx + 2;
+  SetWindowPos(label, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(count, nullptr, rect.left + width, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
