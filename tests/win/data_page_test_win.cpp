@@ -21,6 +21,7 @@
 #include "fakes/fake_user_accounts.h"
 #include "fakes/sandbox_root.h"
 #include "pages/data/select_data_win.h"
+#include "pages/migration_type/migration_type_win.h"
 #include "profile/pc_info.h"
 #include "select/fixed_overhead.h"
 #include "ui/wizard_frame_win.h"
@@ -483,6 +484,34 @@ TEST(DataTree, AFolderOf20000EntriesFillsWhenOpenedAndATickReachesItsEntriesAsTh
   TreeView_EnsureVisible(tree, host.tree.ItemOf(big));
   PumpFor(200);
   SaveScreenshot(host.Handle(), "data_tree_20000");
+}
+
+// A page's texts stand on the page's own background: a page shown where
+// another was keeps nothing of it, even under a text that is still empty.
+TEST(DataPageSwitch, TheDataPageCoversThePageBefore) {
+  GdiplusSession gdiplus;
+  BenchLanguage language(1033);
+  SkinnedMessageView dialogs(Instance(), L"Segoe UI");
+  WizardFrame frame(Instance(), language.table, dialogs, L"Segoe UI");
+  ASSERT_TRUE(frame.Create(SW_SHOW));
+  MigrationTypeWindow before(PageContext{Instance(), language.table, L"Segoe UI"});
+  DataPageWindow after(PageContext{Instance(), language.table, L"Segoe UI"});
+  ASSERT_TRUE(before.Create(frame.Handle(), frame.PageRect()));
+  ASSERT_TRUE(after.Create(frame.Handle(), frame.PageRect()));
+  before.Show(true);
+  PumpFor(300);
+  // The top edge of the USB option, where the data page has a category label.
+  const POINT edge{frame.PageRect().left + 600, frame.PageRect().top + 195};
+  const auto pixel = [&] {
+    const WindowDcOwner dc(frame.Handle());
+    return GetPixel(dc.Get(), edge.x, edge.y);
+  };
+  ASSERT_NE(pixel(), RGB(255, 255, 255));
+  before.Show(false);
+  after.Show(true);
+  PumpFor(300);
+  EXPECT_EQ(pixel(), RGB(255, 255, 255));
+  SaveScreenshot(frame.Handle(), "data_after_other_page");
 }
 
 }  // namespace

@@ -238,10 +238,8 @@ LRESULT DataPageWindow::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      // The check boxes stand on the white of the page.
-      SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    case WM_CTLCOLORBTN:  // the check boxes
+      return BackdropUnder(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     default: break;
   }
   return PageWindow::OnPageMessage(message, wParam, lParam);

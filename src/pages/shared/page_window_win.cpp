@@ -33,7 +33,30 @@ bool PageWindow::Create(HWND parent, const RECT& area) {
   shape.parent = parent;
   if (!CreateWindowFor(shape)) return false;
   Build();
+  RenderBackdrop();
   return true;
+}
+
+// The page's texts draw their own background from this copy of the page,
+// since the page, which clips its children, paints nothing under them.
+void PageWindow::RenderBackdrop() {
+  const WindowDcOwner screen(Handle());
+  backdrop_.Reset(CreateCompatibleBitmap(screen.Get(), kPageWidth, kPageHeight));
+  const MemoryDcOwner memory(CreateCompatibleDC(screen.Get()));
+  if (!backdrop_.Valid() || !memory.Valid()) return;
+  const HGDIOBJ before = SelectObject(memory.Get(), backdrop_.Get());
+  PaintBackground(memory.Get());
+  SelectObject(memory.Get(), before);
+  backdropBrush_.Reset(CreatePatternBrush(backdrop_.Get()));
+}
+
+LRESULT PageWindow::BackdropUnder(HWND child, HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  if (!backdropBrush_.Valid()) return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+  POINT origin{0, 0};
+  MapWindowPoints(child, Handle(), &origin, 1);
+  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+  return reinterpret_cast<LRESULT>(backdropBrush_.Get());
 }
 
 void PageWindow::Show(bool shown) {
@@ -70,22 +93,12 @@ void PageWindow::ShowControl(int id, bool shown) {
   RepaintUnder(child);
 }
 
-// A transparent text leaves its old pixels behind: the page repaints the
-// background under it, and the text draws itself again on top. The page
-// clips its children when it paints, so under a shown text the background
-// is drawn here, through a device context that does not clip them.
+// A text that changes or goes repaints the page's background where it
+// stood, and draws itself again on top.
 void PageWindow::RepaintUnder(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-  if (IsWindowVisible(child)) {
-    HDC dc = GetDCEx(Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
-    if (dc) {
-      IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-      PaintBackground(dc);
-      ReleaseDC(Handle(), dc);
-    }
-  }
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -99,6 +112,7 @@ void PageWindow::ShowImage(int resourceId, bool shown) {
     if (image.resourceId != resourceId || image.shown == shown) continue;
     image.shown = shown;
     if (!Handle() || image.bitmap->Empty()) continue;
+    RenderBackdrop();
     RECT rect{image.x, image.y, image.x + image.bitmap->Width(), image.y + image.bitmap->Height()};
     RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
@@ -139,9 +153,8 @@ LRESULT PageWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto colour = textColours_.find(reinterpret_cast<HWND>(lParam));
       if (colour == textColours_.end()) break;
       HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, colour->second);
-      return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+      return BackdropUnder(colour->first, dc);
     }
     default: break;
   }

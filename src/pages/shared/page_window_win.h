@@ -70,6 +70,9 @@ class PageWindow : public Window {
   // An image of PNG resource `resourceId` painted on the background at (x, y).
   void AddImage(int resourceId, int x, int y);
   void ShowImage(int resourceId, bool shown);
+  // For WM_CTLCOLORSTATIC of a child that stands on the page: its text
+  // drawn transparently over the page's own background.
+  LRESULT BackdropUnder(HWND child, HDC dc);
 
  private:
   struct PageImage {
@@ -85,6 +88,7 @@ class PageWindow : public Window {
   LRESULT OnCommand(int id, int code, HWND control) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintBackground(HDC dc);
+  void RenderBackdrop();
   void RepaintUnder(HWND child);
 
   PageContext context_;
@@ -93,6 +97,8 @@ class PageWindow : public Window {
   GdiOwner<HFONT> headingFont_, bodyFont_;
   std::vector<GdiOwner<HFONT>> ownFonts_;
   std::map<HWND, COLORREF> textColours_;
+  GdiOwner<HBITMAP> backdrop_;
+  GdiOwner<HBRUSH> backdropBrush_;
 };
 
 }  // namespace tvx
