@@ -500,8 +500,8 @@ TEST(DataPageSwitch, TheDataPageCoversThePageBefore) {
   ASSERT_TRUE(after.Create(frame.Handle(), frame.PageRect()));
   before.Show(true);
   PumpFor(300);
-  // The top edge of the USB option, where the data page has a category label.
-  const POINT edge{frame.PageRect().left + 600, frame.PageRect().top + 195};
+  // The top edge of the send option, where the data page has its SYSTEM label.
+  const POINT edge{frame.PageRect().left + 360, frame.PageRect().top + 195};
   const auto pixel = [&] {
     const WindowDcOwner dc(frame.Handle());
     return GetPixel(dc.Get(), edge.x, edge.y);

@@ -88,11 +88,12 @@ void DataPageWindow::Build() {
   }
   tree_.Create(Instance(), Handle(), kDataTree, kTreePlace);
   const int x = kBoxColumns[0];
+  // Each count follows its caption (PlaceAfter); the three do not overlap.
   AddText(kDataFolderCaption, L"", x, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
-  AddText(kDataFolderCount, L"", x + 80, kFiguresY, 120, kFigureHeight, BodyFont(), kPageTextColour);
-  AddText(kDataFileCaption, L"", x + 200, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
-  AddText(kDataFileCount, L"", x + 280, kFiguresY, 120, kFigureHeight, BodyFont(), kPageTextColour);
-  AddText(kDataTotal, L"", 600, kFiguresY, 150, kFigureHeight,
+  AddText(kDataFolderCount, L"", x + 80, kFiguresY, 100, kFigureHeight, BodyFont(), kPageTextColour);
+  AddText(kDataFileCaption, L"", x + 190, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
+  AddText(kDataFileCount, L"", x + 270, kFiguresY, 90, kFigureHeight, BodyFont(), kPageTextColour);
+  AddText(kDataTotal, L"", 650, kFiguresY, 100, kFigureHeight,
           PageFont(kPageFontFace, 14, kPageHeadingWeight), kPageTitleColour, SS_RIGHT);
 }
 
@@ -169,6 +170,7 @@ void DataPageWindow::ShowPressedAccount(int button) {
 }
 
 void DataPageWindow::ShowCategories(const std::vector<CategoryBox>& boxes) {
+  shownCategories_ = static_cast<int>(boxes.size());
   for (int i = 0; i < kDataCategoryBoxes; ++i) {
     const bool known = i < static_cast<int>(boxes.size());
     SetText(kDataFirstCategoryLabel + i, known ? boxes[i].label : L"");
@@ -184,8 +186,10 @@ void DataPageWindow::ShowBoxes(bool shown) {
   ShowControl(kDataSystemBox, shown);
   ShowControl(kDataSystemLabel, shown);
   for (int i = 0; i < kDataCategoryBoxes; ++i) {
-    ShowControl(kDataFirstCategoryBox + i, shown && i < visibleBoxes_);
-    ShowControl(kDataFirstCategoryLabel + i, shown && i < visibleBoxes_);
+    // A box shows once it has a category: without accounts there is none.
+    const bool box = shown && i < visibleBoxes_ && i < shownCategories_;
+    ShowControl(kDataFirstCategoryBox + i, box);
+    ShowControl(kDataFirstCategoryLabel + i, box);
   }
 }
 

@@ -68,6 +68,7 @@ class DataPageWindow final : public PageWindow, public SelectDataView {
   int advancedWidth_ = 0;
   std::size_t accountCount_ = 0;
   int visibleBoxes_ = kDataCategoryBoxes;
+  int shownCategories_ = 0;
   bool advancedShown_ = false;
   LocalTreeControl tree_;
 };
