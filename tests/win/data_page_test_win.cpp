@@ -128,6 +128,16 @@ class Wizard final : public MessageTarget {
   }
 };
 
+// A wizard window posts the end of the message loop when it goes; the
+// tests after it still need their loops.
+struct QuitDrain {
+  ~QuitDrain() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+};
+
 constexpr std::uint64_t kAliceBytes = 10 + 100 + 200 + 1000 + 5000 + 20 + 30 + 40;
 constexpr std::uint64_t kBobBytes = 7;
 
@@ -176,9 +186,6 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
     page_.reset();
     RemoveFile(ProgramFilePath(kPcInfoName));
     RemoveFolderTree(ProgramFilePath(L"USMT"));
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
   }
 
   HWND Page() const { return window_.Handle(); }
@@ -217,6 +224,7 @@ class DataPage : public testing::TestWithParam<std::uint16_t> {
     EXPECT_EQ(TextOf(GetDlgItem(Page(), kDataTotal)), figures.total);
   }
 
+  QuitDrain drain_;  // last to go, after the wizard window
   GdiplusSession gdiplus_;
   BenchLanguage language_{GetParam()};
   SkinnedMessageView dialogs_{Instance(), L"Segoe UI"};
@@ -489,6 +497,7 @@ TEST(DataTree, AFolderOf20000EntriesFillsWhenOpenedAndATickReachesItsEntriesAsTh
 // A page's texts stand on the page's own background: a page shown where
 // another was keeps nothing of it, even under a text that is still empty.
 TEST(DataPageSwitch, TheDataPageCoversThePageBefore) {
+  QuitDrain drain;
   GdiplusSession gdiplus;
   BenchLanguage language(1033);
   SkinnedMessageView dialogs(Instance(), L"Segoe UI");

@@ -81,10 +81,11 @@ void DataPageWindow::Build() {
           kPageTextColour);
   for (int i = 0; i < kDataCategoryBoxes; ++i) {
     const POINT at = BoxAt(i + 1);
-    CreateChild(Handle(), kDataFirstCategoryBox + i, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, at.x,
-                at.y + 2, kBoxSize, kBoxSize);
+    CreateChild(Handle(), kDataFirstCategoryBox + i, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, at.x, at.y + 2,
+                kBoxSize, kBoxSize);
     AddText(kDataFirstCategoryLabel + i, L"", at.x + kLabelIndent, at.y, kLabelWidth, kLabelHeight, BodyFont(),
             kPageTextColour);
+    ShowControl(kDataFirstCategoryLabel + i, false);
   }
   tree_.Create(Instance(), Handle(), kDataTree, kTreePlace);
   const int x = kBoxColumns[0];

@@ -88,7 +88,8 @@ void PageWindow::SetText(int id, const std::wstring& text) {
 
 void PageWindow::ShowControl(int id, bool shown) {
   HWND child = GetDlgItem(Handle(), id);
-  if (!child || (IsWindowVisible(child) != FALSE) == shown) return;
+  // The child's own flag: while the page is hidden no child is visible.
+  if (!child || ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) == shown) return;
   ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
   RepaintUnder(child);
 }
