@@ -117,7 +117,7 @@ WizardAssembly::Parts::Parts(const WizardViews& views_, WizardServices s, Wizard
                                   &views.connection, &services.adapters, &services.probes, &clientConnector}),
       pageSet(WizardPageObjects{&migrationType, &data, &store, &accounts, &usbRun, &sendRun, &receiveRun, &finish,
                                 &complete, &waiting, &connection, &configuration},
-              views.windows, services.facts.archCode),
+              views.windows, services.programFolder, services.facts.archCode),
       links(server, client),
       flow(WizardFlowSetup{settings.wrapPages ? &settings.wrapPages(pageSet) : &pageSet, &views.wizard, &links,
                            &services.shell, &services.power, &services.language, &looks, services.facts.archCode,

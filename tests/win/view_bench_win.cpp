@@ -51,8 +51,10 @@ void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
+std::wstring ResourceFolder() { return SourceFolder() + L"..\\..\\res\\"; }
+
 BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), table(*ini) {
-  const std::wstring res = SourceFolder() + L"..\\..\\res\\";
+  const std::wstring res = ResourceFolder();
   table.Prepare(res + L"Lang\\", res + L"Help\\", languageId);
 }
 

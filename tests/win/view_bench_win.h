@@ -15,6 +15,9 @@
 
 namespace tvx {
 
+// The source tree's res\ folder (language files, the rule template).
+std::wstring ResourceFolder();
+
 // A language table over the program's own language file for `languageId`.
 struct BenchLanguage {
   explicit BenchLanguage(std::uint16_t languageId);

@@ -58,7 +58,7 @@ void StorePageWindow::SetDriveCaption(int option, const std::wstring& text) {
   caption.face = kPageFontFace;
   caption.height = 12;
   caption.box = kDriveCaptionBox;
-  caption.format = DT_LEFT | DT_WORDBREAK;
+  caption.format = DT_LEFT;  // the name on the first line, the size on the second
   options_[option].SetCaption(caption);
 }
 
