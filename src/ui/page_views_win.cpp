@@ -3,10 +3,22 @@
 namespace tvx {
 
 WindowsPageViews::WindowsPageViews(const PageContext& context)
-    : intro_(context), migrationType_(context), store_(context) {
+    : intro_(context),
+      migrationType_(context),
+      store_(context),
+      usbRun_(context, RunPageKind::kUsb),
+      sendRun_(context, RunPageKind::kSending),
+      receiveRun_(context, RunPageKind::kReceiving),
+      finish_(context, true),
+      complete_(context, false) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
   windows_[kPageStore] = &store_;
+  windows_[kPageUsbRun] = &usbRun_;
+  windows_[kPageSendRun] = &sendRun_;
+  windows_[kPageReceiveRun] = &receiveRun_;
+  windows_[kPageFinish] = &finish_;
+  windows_[kPageCompletion] = &complete_;
 }
 
 WindowsPageViews::~WindowsPageViews() = default;
@@ -20,15 +32,16 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
-  return WizardViews{wizard,        *this,           intro_,           migrationType_,   views.data,
-                     store_,        views.accounts,  views.usbRun,     views.sendRun,    views.receiveRun,
-                     views.finish,  views.complete,  views.waiting,    views.connection, views.configuration};
+  return WizardViews{wizard,  *this,     intro_,        migrationType_,   views.data,
+                     store_,  views.accounts, usbRun_,  sendRun_,         receiveRun_,
+                     finish_, complete_, views.waiting, views.connection, views.configuration};
 }
 
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
   intro_.Connect(wizard.IntroPage());
   migrationType_.Connect(wizard.MigrationTypePage());
   store_.Connect(wizard.StorePage());
+  finish_.Connect(wizard.FinishPage());
 }
 
 bool WindowsPageViews::Validate(int page) {

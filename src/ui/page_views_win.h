@@ -9,6 +9,8 @@
 
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
+#include "pages/results/result_page_win.h"
+#include "pages/shared/run_page_win.h"
 #include "pages/store/store_page_win.h"
 #include "wizard/inert_views.h"
 #include "wizard/wizard_assembly.h"
@@ -42,6 +44,11 @@ class WindowsPageViews final : public PageWindows {
   IntroWindow intro_;
   MigrationTypeWindow migrationType_;
   StorePageWindow store_;
+  RunPageWindow usbRun_;
+  RunPageWindow sendRun_;
+  RunPageWindow receiveRun_;
+  ResultPageWindow finish_;
+  ResultPageWindow complete_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 

@@ -172,6 +172,7 @@ CSelectData& WizardAssembly::DataPage() { return parts_->data; }
 CSelectDataStore& WizardAssembly::StorePage() { return parts_->store; }
 CAccountMapping& WizardAssembly::AccountPage() { return parts_->accounts; }
 CNTConfigTCP& WizardAssembly::ConnectionPage() { return parts_->connection; }
+CFinish& WizardAssembly::FinishPage() { return parts_->finish; }
 const CFinish& WizardAssembly::FinishPage() const { return parts_->finish; }
 const CComplete& WizardAssembly::CompletionPage() const { return parts_->complete; }
 

@@ -128,6 +128,7 @@ class WizardAssembly {
   CSelectDataStore& StorePage();
   CAccountMapping& AccountPage();
   CNTConfigTCP& ConnectionPage();
+  CFinish& FinishPage();
   const CFinish& FinishPage() const;
   const CComplete& CompletionPage() const;
 

@@ -3,61 +3,22 @@
 // screenshots, and the handle counts over ten passes through the pages.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "controls/button_look.h"
-#include "controls/message_dialog_win.h"
 #include "fakes/fake_shell_namespace.h"
+#include "page_bench_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/store/store_page_win.h"
-#include "ui/wizard_frame_win.h"
-#include "view_bench_win.h"
 
 namespace tvx {
 namespace {
 
 constexpr std::uint64_t kMiB = 1024ull * 1024;
 
-HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
-bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
-
-// The wizard window of one language, for the pages to sit in.
-class FirstPages : public testing::TestWithParam<std::uint16_t> {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(frame_.Create(SW_SHOW));
-    messages_.SetOwner(frame_.Handle());
-  }
-  void Shoot(const std::string& name) {
-    PumpFor(250);
-    SaveScreenshot(frame_.Handle(), name + (GetParam() == 1042 ? "_kor" : "_eng"));
-  }
-  template <typename PageWindowType>
-  std::unique_ptr<PageWindowType> MakePage() {
-    auto page = std::make_unique<PageWindowType>(PageContext{Instance(), language_.table, face_});
-    EXPECT_TRUE(page->Create(frame_.Handle(), frame_.PageRect()));
-    return page;
-  }
-
-  GdiplusSession graphics_;
-  BenchLanguage language_{GetParam()};
-  std::wstring face_ = CaptionFontFace(GetParam(), 6);
-  SkinnedMessageView messages_{Instance(), face_};
-  WizardFrame frame_{Instance(), language_.table, messages_, face_};
-};
+class FirstPages : public PageBench {};
 
 TEST_P(FirstPages, IntroOffersTheCopyByButtonAndLink) {
   auto window = MakePage<IntroWindow>();
@@ -65,7 +26,6 @@ TEST_P(FirstPages, IntroOffersTheCopyByButtonAndLink) {
   CIntro page(language_.table, [&] { ++copies; }, window.get());
   window->Connect(page);
   page.OnInitDialog();
-  window->Show(true);
   HWND intro = window->Handle();
   EXPECT_EQ(TextOf(GetDlgItem(intro, kIntroCopyLink)), language_.table.GetText({L"INTRO", L"INSTALLLINK"}));
   EXPECT_EQ(TextOf(GetDlgItem(intro, kIntroDescription)), language_.table.GetText({L"INTRO", L"INSTALLDESC"}));
@@ -83,7 +43,6 @@ TEST_P(FirstPages, MigrationTypeLatchesOneOptionOfEachGroup) {
   CSelectMigrationType page(language_.table, looks, window.get(), {});
   window->Connect(page);
   page.OnInitDialog();
-  window->Show(true);
   HWND types = window->Handle();
   const int send = kMigrationTypeFirstOption + kOptionSend;
   const int receive = kMigrationTypeFirstOption + kOptionReceive;
@@ -135,7 +94,7 @@ struct StoreBench {
   void Refresh(HWND window) {
     page.Refresh();
     const int count = page.DriveCount();
-    PumpUntil([&] { return count == 0 || Visible(window, kStoreOptionIds[static_cast<std::size_t>(count - 1)]); },
+    PumpUntil([&] { return count == 0 || IsWindowVisible(GetDlgItem(window, kStoreOptionIds[count - 1])); },
               3000);
   }
 
@@ -149,7 +108,6 @@ TEST_P(FirstPages, StoreListsUsbDrivesAndFollowsDeviceChanges) {
   auto window = MakePage<StorePageWindow>();
   StoreBench store(*window, language_.table);
   HWND page = window->Handle();
-  window->Show(true);
   store.Refresh(page);
   EXPECT_TRUE(Visible(page, kStoreNoDrive1));
   EXPECT_TRUE(Visible(page, kStoreNoDrive2));
@@ -183,8 +141,7 @@ TEST_P(FirstPages, StoreListsUsbDrivesAndFollowsDeviceChanges) {
   Shoot("page_store_after_removal");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, FirstPages, testing::Values(1033, 1042),
-                         [](const auto& info) { return info.param == 1042 ? "Korean" : "English"; });
+TVX_PAGE_LANGUAGES(FirstPages);
 
 }  // namespace
 }  // namespace tvx

@@ -24,7 +24,9 @@ bool PageWindow::Create(HWND parent, const RECT& area) {
   WindowShape shape;
   shape.instance = Instance();
   shape.className = kClassName;
-  shape.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // Not clipping its children: the transparent texts draw over the
+  // background the page has just painted under them, never over old pixels.
+  shape.style = WS_CHILD | WS_CLIPSIBLINGS;
   shape.exStyle = WS_EX_CONTROLPARENT;
   shape.x = area.left;
   shape.y = area.top;
@@ -65,7 +67,9 @@ void PageWindow::SetText(int id, const std::wstring& text) {
 
 void PageWindow::ShowControl(int id, bool shown) {
   HWND child = GetDlgItem(Handle(), id);
-  if (!child || (IsWindowVisible(child) != FALSE) == shown) return;
+  // The control's own flag: IsWindowVisible also asks the hidden page.
+  const bool visible = (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (!child || visible == shown) return;
   ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
   RepaintUnder(child);
 }
