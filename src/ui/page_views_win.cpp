@@ -10,7 +10,8 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
       sendRun_(context, RunPageKind::kSending),
       receiveRun_(context, RunPageKind::kReceiving),
       finish_(context, true),
-      complete_(context, false) {
+      complete_(context, false),
+      configuration_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
   windows_[kPageStore] = &store_;
@@ -19,6 +20,7 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
   windows_[kPageReceiveRun] = &receiveRun_;
   windows_[kPageFinish] = &finish_;
   windows_[kPageCompletion] = &complete_;
+  windows_[kPageConfiguration] = &configuration_;
 }
 
 WindowsPageViews::~WindowsPageViews() = default;
@@ -34,7 +36,7 @@ WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
   return WizardViews{wizard,  *this,     intro_,        migrationType_,   views.data,
                      store_,  views.accounts, usbRun_,  sendRun_,         receiveRun_,
-                     finish_, complete_, views.waiting, views.connection, views.configuration};
+                     finish_, complete_, views.waiting, views.connection, configuration_};
 }
 
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
@@ -42,6 +44,7 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   migrationType_.Connect(wizard.MigrationTypePage());
   store_.Connect(wizard.StorePage());
   finish_.Connect(wizard.FinishPage());
+  configuration_.Connect(wizard.ConfigurationPage());
 }
 
 bool WindowsPageViews::Validate(int page) {

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "pages/configuration/configuration_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/results/result_page_win.h"
@@ -49,6 +50,7 @@ class WindowsPageViews final : public PageWindows {
   RunPageWindow receiveRun_;
   ResultPageWindow finish_;
   ResultPageWindow complete_;
+  ConfigurationWindow configuration_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 

@@ -167,6 +167,7 @@ int WizardAssembly::Run(std::wstring_view commandLine, const std::function<void(
 WizardFlow& WizardAssembly::Flow() { return parts_->flow; }
 const WizardFlow& WizardAssembly::Flow() const { return parts_->flow; }
 CIntro& WizardAssembly::IntroPage() { return parts_->intro; }
+CConfiguration& WizardAssembly::ConfigurationPage() { return parts_->configuration; }
 CSelectMigrationType& WizardAssembly::MigrationTypePage() { return parts_->migrationType; }
 CSelectData& WizardAssembly::DataPage() { return parts_->data; }
 CSelectDataStore& WizardAssembly::StorePage() { return parts_->store; }

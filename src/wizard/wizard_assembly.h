@@ -25,6 +25,7 @@ namespace tvx {
 
 class IntroView;
 class CIntro;
+class CConfiguration;
 class MigrationTypeView;
 class SelectDataView;
 class StorePageView;
@@ -128,6 +129,7 @@ class WizardAssembly {
   CSelectDataStore& StorePage();
   CAccountMapping& AccountPage();
   CNTConfigTCP& ConnectionPage();
+  CConfiguration& ConfigurationPage();
   CFinish& FinishPage();
   const CFinish& FinishPage() const;
   const CComplete& CompletionPage() const;

@@ -1,18 +1,24 @@
-// The run pages and the two result pages in the wizard window under Wine, in
-// English and Korean, showing what their page logic hands them in each
-// state, with screenshots.
+// The run pages, the two result pages and the configuration page in the
+// wizard window under Wine, in English and Korean, showing what their page
+// logic hands them in each state, with screenshots.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "fakes/fake_environment.h"
+#include "fakes/fake_internet_reach.h"
 #include "fakes/fake_uninstall_registry.h"
 #include "fakes/recording_shell.h"
 #include "page_bench_win.h"
+#include "pages/configuration/configuration_win.h"
 #include "pages/results/complete_page.h"
 #include "pages/results/result_page_win.h"
 #include "pages/results/result_texts.h"
 #include "pages/shared/run_page_win.h"
 #include "pages/shared/run_texts.h"
+#include "support/scratch_folder.h"
+
+#include <shlobj.h>  // after the program's headers, which bring winsock2.h first
 
 namespace tvx {
 namespace {
@@ -102,6 +108,43 @@ TEST_P(ResultPages, ShowTheSummaryAndTheFailures) {
 }
 
 TVX_PAGE_LANGUAGES(ResultPages);
+
+class ConfigurationPage : public PageBench {};
+
+TEST_P(ConfigurationPage, OffersTheRecoveryToolOnlyWhereItIsInstalled) {
+  ScratchFolder programFiles;
+  FakeEnvironment environment;
+  environment.variables[L"programfiles"] = programFiles.Path();
+  FakeInternetReach internet;
+  internet.alive = true;
+  internet.resolves = true;
+  RecordingShell shell;
+  for (const bool installed : {false, true}) {
+    SCOPED_TRACE(installed);
+    if (installed) {
+      const std::wstring tool = programFiles.Path() + L"\\Kelvaro\\Kelvaro Restore Center 4";
+      ASSERT_EQ(SHCreateDirectoryExW(nullptr, tool.c_str(), nullptr), ERROR_SUCCESS);
+      CloseHandle(CreateFileW((tool + L"\\restore1.exe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
+    auto window = MakePage<ConfigurationWindow>();
+    CConfiguration page(ConfigurationServices{language_.table, *language_.ini, programFiles.Path(), shell, environment,
+                                              internet, [] {}},
+                        window.get());
+    window->Connect(page);
+    page.OnInitDialog();
+    page.Prepare();
+    HWND configuration = window->Handle();
+    EXPECT_EQ(Visible(configuration, kConfigurationRecoveryButton), installed);
+    EXPECT_EQ(TextOf(GetDlgItem(configuration, kConfigurationNetworkState)), Text({L"CONFIGURATION", L"DESC8"}));
+    shell.starts.clear();
+    Click(configuration, kConfigurationFirstButton + 2);
+    ASSERT_EQ(shell.starts.size(), 1u);
+    EXPECT_EQ(shell.starts[0].file, L"control");
+    Shoot(installed ? "page_configuration_recovery" : "page_configuration");
+  }
+}
+
+TVX_PAGE_LANGUAGES(ConfigurationPage);
 
 }  // namespace
 }  // namespace tvx

@@ -83,19 +83,26 @@ void PageWindow::RepaintUnder(HWND child) {
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void PageWindow::AddImage(int resourceId, int x, int y) {
+int PageWindow::AddImage(int resourceId, int x, int y) {
   auto bitmap = std::make_unique<CGdiPlusBitmapResource>(Instance(), resourceId);
   images_.push_back(PageImage{resourceId, x, y, true, std::move(bitmap)});
+  return static_cast<int>(images_.size()) - 1;
 }
 
 void PageWindow::ShowImage(int resourceId, bool shown) {
-  for (PageImage& image : images_) {
-    if (image.resourceId != resourceId || image.shown == shown) continue;
-    image.shown = shown;
-    if (!Handle() || image.bitmap->Empty()) continue;
-    RECT rect{image.x, image.y, image.x + image.bitmap->Width(), image.y + image.bitmap->Height()};
-    RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    if (images_[i].resourceId == resourceId) ShowImageAt(static_cast<int>(i), shown);
   }
+}
+
+void PageWindow::ShowImageAt(int index, bool shown) {
+  if (index < 0 || index >= static_cast<int>(images_.size())) return;
+  PageImage& image = images_[static_cast<std::size_t>(index)];
+  if (image.shown == shown) return;
+  image.shown = shown;
+  if (!Handle() || image.bitmap->Empty()) return;
+  RECT rect{image.x, image.y, image.x + image.bitmap->Width(), image.y + image.bitmap->Height()};
+  RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT PageWindow::OnEraseBackground(HDC) { return 1; }

@@ -67,9 +67,12 @@ class PageWindow : public Window {
   // Changes a text and repaints the background under it, so the old text goes.
   void SetText(int id, const std::wstring& text);
   void ShowControl(int id, bool shown);
-  // An image of PNG resource `resourceId` painted on the background at (x, y).
-  void AddImage(int resourceId, int x, int y);
+  // An image of PNG resource `resourceId` painted on the background at
+  // (x, y); returns its number on the page.
+  int AddImage(int resourceId, int x, int y);
+  // Shows or hides every image of `resourceId`, or the image numbered `index`.
   void ShowImage(int resourceId, bool shown);
+  void ShowImageAt(int index, bool shown);
 
  private:
   struct PageImage {
