@@ -34,13 +34,13 @@ void ConfigurationWindow::Build() {
   for (int row = 0; row < 4; ++row) AddImage(kSeparator, kButtonsLeft, 276 + kButtonStep * row);
   recoverySeparator_ = AddImage(kSeparator, kButtonsLeft, 276 + kButtonStep * 4);
   HFONT body = BodyFont();
-  AddText(kConfigurationTitle, L"", 48, 148, 300, 30, HeadingFont());
-  AddText(kConfigurationDescription, L"", 120, 93, 650, 30, body);
+  AddText(kConfigurationTitle, L"", 48, 148, 300, 48, HeadingFont());
+  AddDescription(kConfigurationDescription);
   AddText(kConfigurationNetworkCaption, L"", 235, 183, 200, 30, body, kCaptionColour);
   AddText(kConfigurationSecurityCaption, L"", 235, 205, 200, 30, body, kCaptionColour);
   AddText(kConfigurationNetworkState, L"", 385, 183, 400, 30, body, kClickableColour, SS_LEFT | SS_NOTIFY);
   AddText(kConfigurationSecurityCentre, L"", 385, 205, 400, 20, body, kClickableColour, SS_LEFT | SS_NOTIFY);
-  AddText(kConfigurationNote, L"", 248, 421, 520, 20, body, kCaptionColour);
+  AddText(kConfigurationNote, L"", 248, 421, 520, 40, body, kCaptionColour);
   const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
   for (int i = 0; i < 2; ++i) {
     lineCursors_[i].Attach(Handle(), i == 0 ? kConfigurationNetworkState : kConfigurationSecurityCentre);

@@ -29,7 +29,7 @@ constexpr int kDescriptionsWidth = 530;
 void ResultPageWindow::Build() {
   const std::uint16_t language = Language().LanguageId();
   const bool wideRows = UsesWideResultRows(language);
-  const int captionWidth = wideRows ? 190 : 130;
+  const int captionWidth = wideRows ? 190 : 170;
   HFONT body = BodyFont();
   AddImage(kFirstBullet, 41, 198);
   AddImage(kSecondBullet, 41, 226);
@@ -37,8 +37,8 @@ void ResultPageWindow::Build() {
   AddImage(kDonePicture, 630, 192);
   AddImage(kFailedPicture, 670, 210);
   ShowImage(kFailedPicture, false);
-  AddText(kResultDescription, L"", 120, 93, 650, 30, body);
-  AddText(kResultPcCaption, L"", 48, 148, 180, 40, HeadingFont());
+  AddDescription(kResultDescription);
+  AddPcHeading(kResultPcCaption);
   AddText(kResultCaption, L"", kDescriptionsLeft, 148, 380, 40, HeadingFont());
   AddText(kResultMethodCaption, L"", 62, 198, 150, 40, body, kPageLabelColour);
   ShowControl(kResultMethodCaption, false);
@@ -46,26 +46,27 @@ void ResultPageWindow::Build() {
   AddText(kResultStateCaption, L"", 62, 226, 150, 40, body, kPageLabelColour);
   ShowControl(kResultStateCaption, false);
   AddText(kResultState, L"", 62, 226, 150, 40, body, kPageLabelColour);
-  AddText(kResultLargeTitle, L"", 41, 268, 180, 100, PageFont(kPageFontFace, 24, kPageHeadingWeight),
+  AddText(kResultLargeTitle, L"", 41, 268, 190, 100, PageFont(kPageFontFace, 24, kPageHeadingWeight),
           kLargeTitleColour);
   for (int row = 0; row < 3; ++row) {
     const int y = kRowsTop + row * kRowHeight;
     AddText(kRowIds[row][0], L"", kRowsLeft, y, captionWidth, kRowHeight, body, kPageLabelColour);
     AddText(kRowIds[row][1], L"", kRowsLeft + captionWidth + 10, y, 200, kRowHeight, body, kRowColour);
   }
-  AddText(kResultDesc1, L"", kDescriptionsLeft, 290, kDescriptionsWidth, 26, body, kPageTextColour);
-  AddText(kResultDesc2, L"", kDescriptionsLeft, 316, kDescriptionsWidth, 36, body, kPageTextColour);
-  const int desc4Top = MovesResultDesc4(language) ? 414 : 394;
+  // Each description has room for two lines.
+  AddText(kResultDesc1, L"", kDescriptionsLeft, 288, kDescriptionsWidth, 34, body, kPageTextColour);
+  AddText(kResultDesc2, L"", kDescriptionsLeft, 322, kDescriptionsWidth, 34, body, kPageTextColour);
+  const int desc4Top = MovesResultDesc4(language) ? 426 : 414;
   if (finish_) {
-    AddText(kResultDesc3, L"", kDescriptionsLeft, 354, 370, 36, body, kPageTextColour);
+    AddText(kResultDesc3, L"", kDescriptionsLeft, 356, kDescriptionsWidth, 34, body, kPageTextColour);
     installButton_.Attach(CreateChild(Handle(), kResultInstallButton, L"BUTTON",
-                                      WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 620, 354, 17, 15));
+                                      WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, kDescriptionsLeft, 392, 17, 15));
     installButton_.SetImages(Instance(), kCopyImages);
-    AddText(kResultInstallLink, L"", 640, 354, 140, 36, body, kPageTextColour, SS_LEFT | SS_NOTIFY);
+    AddText(kResultInstallLink, L"", kDescriptionsLeft + 20, 391, 400, 20, body, kPageTextColour, SS_LEFT | SS_NOTIFY);
     linkCursor_.Attach(GetDlgItem(Handle(), kResultInstallLink));
     linkCursor_.SetCursorShape(LoadCursorW(nullptr, IDC_HAND));
   }
-  AddText(kResultDesc4, L"", kDescriptionsLeft, desc4Top, kDescriptionsWidth, 40, body, kPageTextColour);
+  AddText(kResultDesc4, L"", kDescriptionsLeft, desc4Top, kDescriptionsWidth, 34, body, kPageTextColour);
 }
 
 void ResultPageWindow::ShowFace(const ResultPageFace& face) {
@@ -107,7 +108,7 @@ void ResultPageWindow::ShowFailureIn(int id, const std::wstring& text) {
   GetWindowRect(failure, &old);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&old), 2);
   InvalidateRect(Handle(), &old, FALSE);
-  MoveWindow(failure, kDescriptionsLeft, 290, kDescriptionsWidth, 60, FALSE);
+  MoveWindow(failure, kDescriptionsLeft, 288, kDescriptionsWidth, 60, FALSE);
   SetText(id, text);
 }
 

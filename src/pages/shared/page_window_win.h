@@ -64,6 +64,10 @@ class PageWindow : public Window {
   // A static text at (x, y), w x h, drawn transparently in `colour`.
   HWND AddText(int id, const std::wstring& text, int x, int y, int w, int h, HFONT font,
                COLORREF colour = kPageTitleColour, DWORD style = SS_LEFT);
+  // The page description over the page, room for two lines.
+  HWND AddDescription(int id) { return AddText(id, L"", 120, 93, 650, 40, BodyFont()); }
+  // The heading of the left-hand column (which PC this is), two lines.
+  HWND AddPcHeading(int id) { return AddText(id, L"", 48, 148, 180, 48, HeadingFont()); }
   // Changes a text and repaints the background under it, so the old text goes.
   void SetText(int id, const std::wstring& text);
   void ShowControl(int id, bool shown);

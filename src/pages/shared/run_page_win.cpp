@@ -28,11 +28,11 @@ struct LeftHandLayout {
 
 LeftHandLayout LayoutOf(RunPageKind kind) {
   switch (kind) {
-    case RunPageKind::kUsb: return {1158, 1159, 140, 40, 90, 130, 150, 267};
-    case RunPageKind::kSending: return {1160, 1163, 150, 40, 100, 120, 100, 262};
+    case RunPageKind::kUsb: return {1158, 1159, 140, 40, 120, 130, 150, 267};
+    case RunPageKind::kSending: return {1160, 1163, 150, 40, 120, 120, 100, 262};
     case RunPageKind::kReceiving: break;
   }
-  return {1158, 1159, 150, 30, 100, 120, 100, 262};
+  return {1158, 1159, 150, 30, 120, 120, 100, 262};
 }
 
 }  // namespace
@@ -51,24 +51,25 @@ void RunPageWindow::Build() {
   AddImage(kPanelDot, 253, 313);
   AddImage(kPanelDot, 253, 343);
   HFONT body = BodyFont();
-  AddText(kRunDescription, L"", 120, 93, 650, 30, body);
-  AddText(kRunTitle, L"", 48, 148, 180, 40, HeadingFont());
+  AddDescription(kRunDescription);
+  AddPcHeading(kRunTitle);
   AddText(layout.methodCaptionId, L"", 62, 198, layout.lineWidth, layout.lineHeight, body, kPageLabelColour);
   ShowControl(layout.methodCaptionId, false);
   AddText(kRunMethod, L"", 62, 198, layout.lineWidth, layout.lineHeight, body, kPageLabelColour);
   AddText(layout.stateCaptionId, L"", 62, 226, 150, layout.lineHeight, body, kPageLabelColour);
   AddText(kRunState, L"", 103, 226, layout.stateWidth, layout.lineHeight, body, kPageLabelColour);
-  AddText(kRunLargeLabel, L"", 41, 268, 180, layout.largeLabelHeight, PageFont(kPageFontFace, 24, kPageHeadingWeight),
+  AddText(kRunLargeLabel, L"", 41, 268, 190, layout.largeLabelHeight, PageFont(kPageFontFace, 24, kPageHeadingWeight),
           kLargeLabelColour);
   AddText(kRunStageLine, L"", 234, 155, 534, 30, body, kPageTextColour);
   strip_.Attach(CreateChild(Handle(), kRunStrip, L"STATIC", SS_OWNERDRAW, 234, 191, 534, 6));
   AddText(kRunPanelLine1, L"", 263, 308, 490, 30, body, kPanelColour);
   AddText(kRunPanelLine2, L"", 263, 338, 490, 30, body, kPanelColour);
-  AddText(kRunPercentCaption, L"", 530, 212, 130, 30, body, kPanelColour);
-  AddText(kRunPercent, L"", 660, 212, 110, 30, body, kPanelColour);
+  // The values get the room a long "preparing" text needs.
+  AddText(kRunPercentCaption, L"", 460, 212, 160, 20, body, kPanelColour);
+  AddText(kRunPercent, L"", 620, 212, 150, 20, body, kPanelColour);
   if (kind_ == RunPageKind::kSending) {
-    AddText(kRunTimeCaption, L"", 530, 232, 130, 30, body, kPanelColour);
-    AddText(kRunTimeLeft, L"", 660, 232, 110, 30, body, kPanelColour);
+    AddText(kRunTimeCaption, L"", 460, 232, 160, 20, body, kPanelColour);
+    AddText(kRunTimeLeft, L"", 620, 232, 150, 20, body, kPanelColour);
   }
 }
 
@@ -116,7 +117,7 @@ void RunPageWindow::ShowTime(bool shown) {
 
 void RunPageWindow::RepaintProgress() {
   if (!Handle()) return;
-  RECT progress{530, 160, 780, 290};
+  RECT progress{460, 160, 780, 290};
   RedrawWindow(Handle(), &progress, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
