@@ -3,10 +3,11 @@
 namespace tvx {
 
 WindowsPageViews::WindowsPageViews(const PageContext& context)
-    : intro_(context), migrationType_(context), store_(context) {
+    : intro_(context), migrationType_(context), store_(context), accounts_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
   windows_[kPageStore] = &store_;
+  windows_[kPageAccounts] = &accounts_;
 }
 
 WindowsPageViews::~WindowsPageViews() = default;
@@ -21,7 +22,7 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
   return WizardViews{wizard,        *this,           intro_,           migrationType_,   views.data,
-                     store_,        views.accounts,  views.usbRun,     views.sendRun,    views.receiveRun,
+                     store_,        accounts_,       views.usbRun,     views.sendRun,    views.receiveRun,
                      views.finish,  views.complete,  views.waiting,    views.connection, views.configuration};
 }
 
@@ -29,6 +30,7 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   intro_.Connect(wizard.IntroPage());
   migrationType_.Connect(wizard.MigrationTypePage());
   store_.Connect(wizard.StorePage());
+  accounts_.Connect(wizard.AccountPage());
 }
 
 bool WindowsPageViews::Validate(int page) {

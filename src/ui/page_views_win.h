@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "pages/accounts/account_mapping_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/store/store_page_win.h"
@@ -42,6 +43,7 @@ class WindowsPageViews final : public PageWindows {
   IntroWindow intro_;
   MigrationTypeWindow migrationType_;
   StorePageWindow store_;
+  AccountMappingWindow accounts_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 
