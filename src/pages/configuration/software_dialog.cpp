@@ -25,7 +25,13 @@ SoftwareDialog::SoftwareDialog(const std::wstring& programFolder, const Environm
     : listPath_(JoinPath(programFolder, kAppListName)), environment_(environment) {}
 
 std::vector<std::wstring> SoftwareDialog::Rows() const {
-  return ReadSoftwareList(listPath_).value_or(std::vector<std::wstring>{});
+  std::vector<std::wstring> rows = ReadSoftwareList(listPath_).value_or(std::vector<std::wstring>{});
+  // The file's byte-order mark is no part of the first program's name; some
+  // fonts would draw it as a box.
+  if (!rows.empty() && !rows.front().empty() && rows.front().front() == L'\uFEFF') rows.front().erase(0, 1);
+  // A file of only the mark lists no programs.
+  if (rows.size() == 1 && rows.front().empty()) rows.clear();
+  return rows;
 }
 
 void SoftwareDialog::SaveCopy(const std::wstring& target) const { SaveSoftwareListCopy(listPath_, target); }

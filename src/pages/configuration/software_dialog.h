@@ -44,7 +44,8 @@ class SoftwareDialog {
   SoftwareDialog(const std::wstring& programFolder, const EnvironmentStrings& environment);
 
   const std::wstring& ListPath() const { return listPath_; }
-  // The list's lines, read afresh; none when the file cannot be read.
+  // The list's lines, read afresh, without the file's byte-order mark; none
+  // when the file cannot be read.
   std::vector<std::wstring> Rows() const;
   // Save: copies the list to `target`, replacing a file there.
   void SaveCopy(const std::wstring& target) const;

@@ -70,12 +70,19 @@ void PageWindow::ShowControl(int id, bool shown) {
   RepaintUnder(child);
 }
 
-// A transparent text leaves its old pixels behind: the page repaints the
-// background under it, and the text draws itself again on top.
+// A transparent text leaves its old pixels behind, and the page's own paint
+// leaves out the area of its children: the page paints the background under
+// the child itself, then everything in that area draws itself again on top.
 void PageWindow::RepaintUnder(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  // Without DCX_USESTYLE the page's WS_CLIPCHILDREN does not apply.
+  if (HDC dc = GetDCEx(Handle(), nullptr, DCX_CACHE)) {
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    PaintBackground(dc);
+    ReleaseDC(Handle(), dc);
+  }
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
