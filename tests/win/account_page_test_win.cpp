@@ -31,12 +31,6 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
 std::wstring ItemOf(HWND list, int item) {
   wchar_t text[256] = {};
   SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
@@ -184,9 +178,25 @@ void WriteAppList(const std::wstring& path, int programs) {
 
 class SoftwareListView : public PageView {};
 
+std::wstring savePath;
+std::wstring saveOffered;
+
+// Types the path into the save dialog that is open now and confirms it.
+void CALLBACK TypeSavePath(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND save = GetActiveWindow();
+  constexpr int kNameBox = 0x47C;  // cmb13, the file name
+  constexpr int kNameField = 0x480;  // edt1, where the dialog has no box
+  const int name = GetDlgItem(save, kNameBox) ? kNameBox : kNameField;
+  saveOffered = TextOf(GetDlgItem(save, name));
+  SetDlgItemTextW(save, name, savePath.c_str());
+  PostMessageW(save, WM_COMMAND, IDOK, 0);
+}
+
 TEST_P(SoftwareListView, ShowsTheOldPcsProgramsAndKeepsTheListWhenClosed) {
   ScratchFolder folder;
   WriteAppList(folder.Join(L"Applist.ini"), 40);
+  savePath = folder.Join(L"Saved");  // typed without an extension
   FakeEnvironment environment;
   environment.variables[L"ALLUSERSPROFILE"] = folder.Join(L"All");
   const SoftwareDialog dialog(folder.Path(), environment);
@@ -211,6 +221,8 @@ TEST_P(SoftwareListView, ShowsTheOldPcsProgramsAndKeepsTheListWhenClosed) {
     SendMessageW(list, LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     header = text;
     SaveScreenshot(open, Shot("software_list"));
+    SetTimer(nullptr, 0, 1000, &TypeSavePath);
+    SendMessageW(GetDlgItem(open, kSoftwareSaveButton), BM_CLICK, 0, 0);
     SendMessageW(GetDlgItem(open, kSoftwareCloseButton), BM_CLICK, 0, 0);
   });
   window.Run(frame_.Handle(), dialog);
@@ -222,6 +234,10 @@ TEST_P(SoftwareListView, ShowsTheOldPcsProgramsAndKeepsTheListWhenClosed) {
   EXPECT_FALSE(enabled);
   EXPECT_EQ(header, language_.table.GetText({L"CONFIGURATION", L"DESC11"}));
   EXPECT_TRUE(std::filesystem::exists(folder.HostPath() / "All" / "KelvaroTralvex" / "Applist.ini"));
+  EXPECT_EQ(saveOffered, kSoftwareSaveName);
+  ASSERT_TRUE(std::filesystem::exists(folder.HostPath() / "Saved.ini"));
+  EXPECT_EQ(std::filesystem::file_size(folder.HostPath() / "Saved.ini"),
+            std::filesystem::file_size(folder.HostPath() / "Applist.ini"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, SoftwareListView, testing::Values(1033, 1042),

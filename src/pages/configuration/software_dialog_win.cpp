@@ -7,8 +7,7 @@
 #include "base/path.h"
 #include "controls/bitmap_button_win.h"
 #include "controls/gdiplus_bitmap_win.h"
-#include "controls/paint_dc_win.h"
-#include "core/wizard_frame.h"
+#include "controls/skinned_dialog_win.h"
 
 namespace tvx {
 namespace {
@@ -38,36 +37,18 @@ class SoftwareWindow {
                  const SoftwareDialog& dialog)
       : instance_(instance), captionFace_(captionFace), texts_(texts), dialog_(dialog) {}
 
-  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<SoftwareWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self ? self->Handle(window, message, wParam, lParam) : FALSE;
-  }
-
   std::function<void(HWND)> onOpen;
 
- private:
   INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer =
+            AnswerSkinnedDialog(window, message, wParam, lParam, [this](HDC dc) { PaintBackground(dc); }))
+      return *answer;
     switch (message) {
       case WM_INITDIALOG:
         window_ = window;
         Layout();
         if (onOpen) onOpen(window);
         return FALSE;  // focus set by Layout
-      case WM_NCHITTEST: {
-        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ScreenToClient(window, &point);
-        if (!IsFrameDragPoint(point.x, point.y)) return FALSE;
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, HTCAPTION);
-        return TRUE;
-      }
-      case WM_ERASEBKGND: SetWindowLongPtrW(window, DWLP_MSGRESULT, 1); return TRUE;
-      case WM_PAINT: {
-        CBufferDC paint(window);
-        PaintBackground(paint.Dc());
-        return TRUE;
-      }
-      case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
       case WM_CTLCOLORSTATIC: {
         if (reinterpret_cast<HWND>(lParam) != GetDlgItem(window, kSoftwareHeading)) return FALSE;
         HDC dc = reinterpret_cast<HDC>(wParam);
@@ -75,7 +56,6 @@ class SoftwareWindow {
         SetTextColor(dc, RGB(0, 0, 0));
         return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
       }
-      case WM_DRAWITEM: return Control::DrawItemOf(lParam) ? TRUE : FALSE;
       case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
         return TRUE;
@@ -83,6 +63,7 @@ class SoftwareWindow {
     }
   }
 
+ private:
   void OnCommand(int id) {
     if (id == kSoftwareSaveButton) Save();
     // Escape closes it as the close button does.
@@ -103,18 +84,17 @@ class SoftwareWindow {
     save.nMaxFile = MAX_PATH;
     save.lpstrInitialDir = folder.c_str();
     save.lpstrDefExt = kSoftwareSaveExtension;
-    save.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
+    // The process keeps its current folder: the program finds its files by full path.
+    save.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (GetSaveFileNameW(&save)) dialog_.SaveCopy(path);
   }
 
   void Layout() {
     RECT owner{};
     if (HWND wizard = GetWindow(window_, GW_OWNER)) GetWindowRect(wizard, &owner);
-    SetWindowPos(window_, nullptr, owner.left + kSoftwareDialogOffsetX, owner.top + kSoftwareDialogOffsetY,
-                 kSoftwareDialogWidth, kSoftwareDialogHeight, SWP_NOZORDER);
-    GdiOwner<HRGN> region(CreateRoundRectRgn(kRegion.left, kRegion.top, kRegion.right, kRegion.bottom, 4, 4));
-    if (region.Valid() && SetWindowRgn(window_, region.Get(), TRUE)) region.Release();
-    SetWindowTextW(window_, kFrameTitle);
+    ShapeSkinnedDialog(window_, kSoftwareDialogWidth, kSoftwareDialogHeight, kRegion);
+    SetWindowPos(window_, nullptr, owner.left + kSoftwareDialogOffsetX, owner.top + kSoftwareDialogOffsetY, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     background_.Load(instance_, kBackgroundImage);
     logo_.Load(instance_, kLogoImage);
     decoration_.Load(instance_, kDecorationImage);
@@ -126,8 +106,9 @@ class SoftwareWindow {
     Place(window_, kSoftwareHeading, kHeading);
 
     FillList();
-    LayoutButton(save_, kSoftwareSaveButton, kSaveX, texts_.save);
-    LayoutButton(close_, kSoftwareCloseButton, kCloseX, texts_.close);
+    LayoutTextButton(save_, instance_, window_, kSoftwareSaveButton, kSaveX, kButtonTop, texts_.save, captionFace_);
+    LayoutTextButton(close_, instance_, window_, kSoftwareCloseButton, kCloseX, kButtonTop, texts_.close,
+                     captionFace_);
     SetFocus(GetDlgItem(window_, kSoftwareCloseButton));
   }
 
@@ -150,18 +131,6 @@ class SoftwareWindow {
       SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     EnableWindow(list, FALSE);
-  }
-
-  void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption) {
-    button.Attach(window_, id);
-    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
-    ButtonCaption text;
-    text.text = caption;
-    text.face = captionFace_;
-    text.height = 13;
-    button.SetCaption(text);
-    const SIZE size = button.Size();
-    button.MoveTo(x, kButtonTop, size.cx, size.cy);
   }
 
   void PaintBackground(HDC dc) {
@@ -193,7 +162,7 @@ void SoftwareDialogWindow::Run(HWND owner, const SoftwareDialog& dialog) {
   SoftwareWindow window(instance_, captionFace_, texts, dialog);
   window.onOpen = onOpen_;
   const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(kSoftwareDialogTemplate), owner,
-                                         &SoftwareWindow::Procedure, reinterpret_cast<LPARAM>(&window));
+                                         &SkinnedDialogProcedure<SoftwareWindow>, reinterpret_cast<LPARAM>(&window));
   // Closed: the list is kept on this PC.
   if (result == kSoftwareCloseButton) dialog.Keep();
 }
