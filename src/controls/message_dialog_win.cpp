@@ -5,7 +5,6 @@
 #include "base/handle_win.h"
 #include "controls/bitmap_button_win.h"
 #include "controls/gdiplus_bitmap_win.h"
-#include "controls/paint_dc_win.h"
 #include "controls/picture_ex_win.h"
 #include "controls/skinned_dialog_win.h"
 #include "core/message_dialog.h"

@@ -122,8 +122,8 @@ TEST_P(AccountPageView, NewAccountsJoinEveryRowAndATargetTakenTwiceGoesBack) {
     const std::wstring name = base + std::to_wstring(row + 1);
     ScriptNextDialog([&, row, name](HWND dialog) {
       shownName = TextOf(GetDlgItem(dialog, kMessageNameField));
-      SetDlgItemTextW(dialog, kMessageNameField, name.c_str());
       if (row == 4) SaveScreenshot(dialog, Shot("account_new_name"));
+      SetDlgItemTextW(dialog, kMessageNameField, name.c_str());
       SendMessageW(GetDlgItem(dialog, kMessageLeftButton), BM_CLICK, 0, 0);
     });
     Choose(row, Count(row) - 1);
