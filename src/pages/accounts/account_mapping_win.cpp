@@ -64,7 +64,7 @@ void AccountMappingWindow::OnControlNotice(int id, int code) {
   const int row = id - kAccountFirstList;
   if (code != CBN_SELCHANGE || row < 0 || row >= static_cast<int>(kMappingRows)) return;
   // A choice may open the new-account dialog: it waits until the list has
-  // finished its own work and closed.
+  // finished handling the user's input.
   PostMessageW(Handle(), kMsgAccountRowChosen, static_cast<WPARAM>(row), 0);
 }
 
