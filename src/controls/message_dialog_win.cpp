@@ -5,8 +5,8 @@
 #include "base/handle_win.h"
 #include "controls/bitmap_button_win.h"
 #include "controls/gdiplus_bitmap_win.h"
-#include "controls/paint_dc_win.h"
 #include "controls/picture_ex_win.h"
+#include "controls/skinned_dialog_win.h"
 #include "core/message_dialog.h"
 #include "core/wizard_frame.h"
 
@@ -60,38 +60,20 @@ class MessageWindow {
   MessageWindow(HINSTANCE instance, const std::wstring& captionFace, CMessageDlg& dialog, const MessageFace& face)
       : instance_(instance), captionFace_(captionFace), dialog_(dialog), face_(face) {}
 
-  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self ? self->Handle(window, message, wParam, lParam) : FALSE;
-  }
-
   std::function<void(HWND)> onOpen;
 
   void Stop() { animation_.Stop(); }
 
- private:
   INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer =
+            AnswerSkinnedDialog(window, message, wParam, lParam, [this](HDC dc) { PaintBackground(dc); }))
+      return *answer;
     switch (message) {
       case WM_INITDIALOG:
         window_ = window;
         Layout();
         if (onOpen) onOpen(window);
         return FALSE;  // focus set by Layout
-      case WM_NCHITTEST: {
-        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ScreenToClient(window, &point);
-        if (!IsFrameDragPoint(point.x, point.y)) return FALSE;
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, HTCAPTION);
-        return TRUE;
-      }
-      case WM_ERASEBKGND: SetWindowLongPtrW(window, DWLP_MSGRESULT, 1); return TRUE;
-      case WM_PAINT: {
-        CBufferDC paint(window);
-        PaintBackground(paint.Dc());
-        return TRUE;
-      }
-      case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLORBTN: {
         HDC dc = reinterpret_cast<HDC>(wParam);
@@ -100,13 +82,13 @@ class MessageWindow {
                                                                                                  : kTextColour);
         return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
       }
-      case WM_DRAWITEM: return Control::DrawItemOf(lParam) ? TRUE : FALSE;
       case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
       case WM_DESTROY: animation_.Stop(); return FALSE;
       default: return FALSE;
     }
   }
 
+ private:
   void OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     if (id == IDOK) id = DefaultButton();
@@ -125,11 +107,8 @@ class MessageWindow {
   }
 
   void Layout() {
-    SetWindowPos(window_, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+    ShapeSkinnedDialog(window_, kWidth, kHeight, kRegion);
     CenterOnOwner();
-    GdiOwner<HRGN> region(CreateRoundRectRgn(kRegion.left, kRegion.top, kRegion.right, kRegion.bottom, 4, 4));
-    if (region.Valid() && SetWindowRgn(window_, region.Get(), TRUE)) region.Release();
-    SetWindowTextW(window_, kFrameTitle);
     background_.Load(instance_, kMessageBackgroundImage);
     decoration_.Load(instance_, kMessageDecorationImage);
     symbol_.Load(instance_, face_.symbolImage);
@@ -176,15 +155,7 @@ class MessageWindow {
   }
 
   void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
-    button.Attach(window_, id);
-    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
-    ButtonCaption text;
-    text.text = caption;
-    text.face = captionFace_;
-    text.height = 13;
-    button.SetCaption(text);
-    const SIZE size = button.Size();
-    button.MoveTo(x, kButtonTop, size.cx, size.cy);
+    LayoutTextButton(button, instance_, window_, id, x, kButtonTop, caption, captionFace_);
     button.Show(shown);
   }
 
@@ -219,7 +190,7 @@ void SkinnedMessageView::RunModal(CMessageDlg& dialog, const MessageFace& face) 
     open_ = open;
     if (onOpen_) onOpen_(open);
   };
-  DialogBoxParamW(instance_, MAKEINTRESOURCEW(kMessageTemplate), owner_, &MessageWindow::Procedure,
+  DialogBoxParamW(instance_, MAKEINTRESOURCEW(kMessageTemplate), owner_, &SkinnedDialogProcedure<MessageWindow>,
                   reinterpret_cast<LPARAM>(&window));
   open_ = nullptr;
 }

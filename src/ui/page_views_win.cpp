@@ -6,6 +6,7 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
     : intro_(context),
       migrationType_(context),
       store_(context),
+      accounts_(context),
       usbRun_(context, RunPageKind::kUsb),
       sendRun_(context, RunPageKind::kSending),
       receiveRun_(context, RunPageKind::kReceiving),
@@ -15,6 +16,7 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
   windows_[kPageStore] = &store_;
+  windows_[kPageAccounts] = &accounts_;
   windows_[kPageUsbRun] = &usbRun_;
   windows_[kPageSendRun] = &sendRun_;
   windows_[kPageReceiveRun] = &receiveRun_;
@@ -35,7 +37,7 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
   return WizardViews{wizard,  *this,     intro_,        migrationType_,   views.data,
-                     store_,  views.accounts, usbRun_,  sendRun_,         receiveRun_,
+                     store_,  accounts_, usbRun_,       sendRun_,         receiveRun_,
                      finish_, complete_, views.waiting, views.connection, configuration_};
 }
 
@@ -43,6 +45,7 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   intro_.Connect(wizard.IntroPage());
   migrationType_.Connect(wizard.MigrationTypePage());
   store_.Connect(wizard.StorePage());
+  accounts_.Connect(wizard.AccountPage());
   finish_.Connect(wizard.FinishPage());
   configuration_.Connect(wizard.ConfigurationPage());
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "pages/accounts/account_mapping_win.h"
 #include "pages/configuration/configuration_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
@@ -45,6 +46,7 @@ class WindowsPageViews final : public PageWindows {
   IntroWindow intro_;
   MigrationTypeWindow migrationType_;
   StorePageWindow store_;
+  AccountMappingWindow accounts_;
   RunPageWindow usbRun_;
   RunPageWindow sendRun_;
   RunPageWindow receiveRun_;

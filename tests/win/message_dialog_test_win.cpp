@@ -12,12 +12,6 @@
 namespace tvx {
 namespace {
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
 bool Shown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
 
 RECT RectIn(HWND dialog, int id) {

@@ -19,11 +19,6 @@ namespace tvx {
 class PageBench : public testing::TestWithParam<std::uint16_t> {
  protected:
   static HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
-  static std::wstring TextOf(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-  }
   static bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
   static bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
   static void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }

@@ -21,12 +21,6 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
 RECT RectIn(HWND parent, int id) {
   RECT rect;
   GetWindowRect(GetDlgItem(parent, id), &rect);

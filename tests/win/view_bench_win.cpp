@@ -88,6 +88,12 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
   return true;
 }
 
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
 void SaveScreenshot(HWND window, const std::string& name) {
   RECT rect;
   GetWindowRect(window, &rect);

@@ -41,6 +41,9 @@ void PumpFor(int milliseconds);
 // returns whether it holds.
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 
+// The text of a window or control, as a user or a screen reader gets it.
+std::wstring TextOf(HWND window);
+
 // Saves what the screen shows of `window` as screenshots/<name>.png.
 void SaveScreenshot(HWND window, const std::string& name);
 

@@ -75,7 +75,8 @@ void PageWindow::ShowControl(int id, bool shown) {
 }
 
 // A transparent text leaves its old pixels behind: the page repaints the
-// background under it, and the text draws itself again on top.
+// background under it (the page does not clip its children), and the text
+// draws itself again on top.
 void PageWindow::RepaintUnder(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);
@@ -124,7 +125,9 @@ void PageWindow::PaintBackground(HDC dc) {
 }
 
 LRESULT PageWindow::OnCommand(int id, int code, HWND control) {
-  if (control && (code == BN_CLICKED || code == STN_CLICKED)) OnClicked(id);
+  if (!control) return 0;
+  if (code == BN_CLICKED || code == STN_CLICKED) OnClicked(id);
+  else OnControlNotice(id, code);
   return 0;
 }
 
