@@ -11,6 +11,8 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
       receiveRun_(context, RunPageKind::kReceiving),
       finish_(context, true),
       complete_(context, false),
+      waiting_(context),
+      connection_(context),
       configuration_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
@@ -20,6 +22,8 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
   windows_[kPageReceiveRun] = &receiveRun_;
   windows_[kPageFinish] = &finish_;
   windows_[kPageCompletion] = &complete_;
+  windows_[kPageWaiting] = &waiting_;
+  windows_[kPageConnection] = &connection_;
   windows_[kPageConfiguration] = &configuration_;
 }
 
@@ -34,9 +38,9 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
-  return WizardViews{wizard,  *this,     intro_,        migrationType_,   views.data,
-                     store_,  views.accounts, usbRun_,  sendRun_,         receiveRun_,
-                     finish_, complete_, views.waiting, views.connection, configuration_};
+  return WizardViews{wizard,  *this,     intro_,   migrationType_, views.data,
+                     store_,  views.accounts, usbRun_, sendRun_, receiveRun_,
+                     finish_, complete_, waiting_, connection_,    configuration_};
 }
 
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
@@ -44,6 +48,8 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   migrationType_.Connect(wizard.MigrationTypePage());
   store_.Connect(wizard.StorePage());
   finish_.Connect(wizard.FinishPage());
+  waiting_.Connect(wizard.WaitingPage());
+  connection_.Connect(wizard.ConnectionPage());
   configuration_.Connect(wizard.ConfigurationPage());
 }
 

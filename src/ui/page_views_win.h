@@ -8,11 +8,13 @@
 #include <array>
 
 #include "pages/configuration/configuration_win.h"
+#include "pages/connection/nt_config_tcp_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/results/result_page_win.h"
 #include "pages/shared/run_page_win.h"
 #include "pages/store/store_page_win.h"
+#include "pages/waiting/nt_config_win.h"
 #include "wizard/inert_views.h"
 #include "wizard/wizard_assembly.h"
 #include "wizard/wizard_pages.h"
@@ -51,6 +53,8 @@ class WindowsPageViews final : public PageWindows {
   ResultPageWindow finish_;
   ResultPageWindow complete_;
   ConfigurationWindow configuration_;
+  WaitingWindow waiting_;
+  ConnectionWindow connection_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 

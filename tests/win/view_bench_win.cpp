@@ -10,8 +10,12 @@ namespace {
 
 // The folder of this file, as a Windows path (Z: is the host's root).
 std::wstring SourceFolder() {
-  std::wstring path = L"Z:";
-  for (const char* c = __FILE__; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  std::wstring file;
+  for (const char* c = __FILE__; *c; ++c) file += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  // A relative name is relative to the build folder, where the test
+  // executable lives: a test that changed the current folder (the activity
+  // log does) must not take the language files away from later tests.
+  const std::wstring path = file.starts_with(L'\\') ? L"Z:" + file : ProgramFolder() + L"\\" + file;
   return path.substr(0, path.rfind(L'\\') + 1);
 }
 

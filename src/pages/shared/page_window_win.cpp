@@ -124,7 +124,9 @@ void PageWindow::PaintBackground(HDC dc) {
 }
 
 LRESULT PageWindow::OnCommand(int id, int code, HWND control) {
-  if (control && (code == BN_CLICKED || code == STN_CLICKED)) OnClicked(id);
+  if (!control) return 0;
+  if (code == BN_CLICKED || code == STN_CLICKED) OnClicked(id);
+  else OnControlNotice(id, code);
   return 0;
 }
 

@@ -50,6 +50,8 @@ class PageWindow : public Window {
   virtual void Build() = 0;
   // A click (BN_CLICKED or STN_CLICKED) of child `id`.
   virtual void OnClicked(int id) { (void)id; }
+  // Any other notification code of child `id` (a list's new choice, say).
+  virtual void OnControlNotice(int id, int code) { (void)id, (void)code; }
   // Any other message of the page.
   virtual LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
