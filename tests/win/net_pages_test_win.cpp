@@ -52,11 +52,6 @@ void Type(const std::wstring& keys) {
 class NetPages : public testing::TestWithParam<std::uint16_t> {
  protected:
   void SetUp() override {
-    // The wizard window of an earlier test leaves its quit message behind
-    // as it goes; it would end this test's first dialog at once.
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
     ASSERT_TRUE(frame_.Create(SW_SHOW));
     messages_.SetOwner(frame_.Handle());
     messages_.SetOnOpen(&OnDialogOpened);

@@ -1,5 +1,7 @@
 #include "view_bench_win.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "base/path.h"
@@ -45,6 +47,22 @@ std::function<void(HWND)>& PendingScript() {
 }
 
 constexpr UINT_PTR kScriptTimer = 0x5EB;
+
+// A wizard window posts the quit message as it is destroyed, which ends the
+// program's loop; in the tests it would stay queued and end the next test's
+// first modal dialog at once. Each test starts with an empty quit.
+class QuitDrain final : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo&) override {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+};
+
+[[maybe_unused]] const bool kQuitDrained = [] {
+  testing::UnitTest::GetInstance()->listeners().Append(new QuitDrain);
+  return true;
+}();
 
 void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
   KillTimer(dialog, id);

@@ -39,7 +39,7 @@ void ConnectionWindow::Build() {
   const int retryX = BoxX(3) + kNetBoxWidth - kNetTextButtonWidth;
   AddTextButton(retryButton_, kCtlRetrySearch, retryX, kNetButtonsY);
   AddTextButton(cancelButton_, kCtlCancelSearch, retryX - kButtonGap - kNetTextButtonWidth, kNetButtonsY);
-  AddText(kCtlConfirmWait, L"", kNetColumnX, kNetThirdBubbleY, 540, 46, BodyFont(), kPageTextColour);
+  AddText(kCtlConfirmWait, L"", kNetColumnX, kNetThirdBubbleY, 520, 46, BodyFont(), kPageTextColour);
   ShowControl(kCtlConfirmWait, false);
   ShowManualMode(false);
 }
