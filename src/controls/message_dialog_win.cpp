@@ -123,23 +123,11 @@ class MessageWindow final : public SkinnedDialog {
   }
 
   void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
-    button.Attach(Window(), id);
-    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
-    ButtonCaption text;
-    text.text = caption;
-    text.face = captionFace_;
-    text.height = 13;
-    button.SetCaption(text);
-    const SIZE size = button.Size();
-    button.MoveTo(x, kButtonTop, size.cx, size.cy);
+    LayoutTextButton(button, id, {x, kButtonTop}, caption, captionFace_);
     button.Show(shown);
   }
 
-  void PaintBackground(HDC dc) override {
-    RECT client;
-    GetClientRect(Window(), &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Gdiplus::Graphics graphics(dc);
+  void DrawImages(Gdiplus::Graphics& graphics) override {
     background_.Draw(graphics, 0, 0);
     decoration_.Draw(graphics, kDecorationAt.x, kDecorationAt.y);
     // The wait puts its headline where the symbol would be.

@@ -8,6 +8,7 @@
 namespace tvx {
 
 INT_PTR SkinnedDialog::Run(HINSTANCE instance, int templateId, HWND owner) {
+  instance_ = instance;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, &SkinnedDialog::Procedure,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -70,6 +71,27 @@ void SkinnedDialog::Shape(int width, int height, const RECT& region) {
   GdiOwner<HRGN> cut(CreateRoundRectRgn(region.left, region.top, region.right, region.bottom, 4, 4));
   if (cut.Valid() && SetWindowRgn(window_, cut.Get(), TRUE)) cut.Release();
   SetWindowTextW(window_, kFrameTitle);
+}
+
+void SkinnedDialog::LayoutTextButton(CYBitmapBtn& button, int id, POINT at, const std::wstring& caption,
+                                     const std::wstring& face) const {
+  button.Attach(window_, id);
+  button.SetBitmaps(instance_, kTextButtonBitmaps, false);
+  ButtonCaption text;
+  text.text = caption;
+  text.face = face;
+  text.height = 13;
+  button.SetCaption(text);
+  const SIZE size = button.Size();
+  button.MoveTo(at.x, at.y, size.cx, size.cy);
+}
+
+void SkinnedDialog::PaintBackground(HDC dc) {
+  RECT client;
+  GetClientRect(window_, &client);
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  Gdiplus::Graphics graphics(dc);
+  DrawImages(graphics);
 }
 
 }  // namespace tvx

@@ -64,8 +64,8 @@ class ListWindow final : public SkinnedDialog {
     Place(Window(), kIPListLabel, kLabel);
 
     FillList();
-    LayoutButton(ok_, kIPListOkButton, kOkX, texts_.ok);
-    LayoutButton(cancel_, kIPListCancelButton, kCancelX, texts_.cancel);
+    LayoutTextButton(ok_, kIPListOkButton, {kOkX, kButtonTop}, texts_.ok, captionFace_);
+    LayoutTextButton(cancel_, kIPListCancelButton, {kCancelX, kButtonTop}, texts_.cancel, captionFace_);
     SetFocus(GetDlgItem(Window(), kIPListRows));
   }
 
@@ -99,25 +99,7 @@ class ListWindow final : public SkinnedDialog {
     SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
   }
 
-  void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption) {
-    button.Attach(Window(), id);
-    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
-    ButtonCaption text;
-    text.text = caption;
-    text.face = captionFace_;
-    text.height = 13;
-    button.SetCaption(text);
-    const SIZE size = button.Size();
-    button.MoveTo(x, kButtonTop, size.cx, size.cy);
-  }
-
-  void PaintBackground(HDC dc) override {
-    RECT client;
-    GetClientRect(Window(), &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Gdiplus::Graphics graphics(dc);
-    background_.Draw(graphics, 0, 0);
-  }
+  void DrawImages(Gdiplus::Graphics& graphics) override { background_.Draw(graphics, 0, 0); }
 
   HINSTANCE instance_;
   const std::wstring& captionFace_;
