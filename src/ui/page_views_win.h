@@ -52,9 +52,9 @@ class WindowsPageViews final : public PageWindows {
   RunPageWindow receiveRun_;
   ResultPageWindow finish_;
   ResultPageWindow complete_;
-  ConfigurationWindow configuration_;
   WaitingWindow waiting_;
   ConnectionWindow connection_;
+  ConfigurationWindow configuration_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 

@@ -11,8 +11,6 @@
 
 #include "base/ipv4.h"
 #include "base/win.h"
-#include "controls/button_look.h"
-#include "controls/message_dialog_win.h"
 #include "fakes/fake_network_adapters.h"
 #include "fakes/gated_probe_network.h"
 #include "fakes/recording_connector.h"
@@ -22,24 +20,12 @@
 #include "pages/shared/net_page_controls.h"
 #include "pages/waiting/nt_config_win.h"
 #include "support/scratch_folder.h"
-#include "ui/wizard_frame_win.h"
-#include "view_bench_win.h"
+#include "page_bench_win.h"
 
 #include <commctrl.h>
 
 namespace tvx {
 namespace {
-
-HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
-void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
 
 // Types `keys` as a keyboard would: each character to whichever field has the focus.
 void Type(const std::wstring& keys) {
@@ -49,36 +35,24 @@ void Type(const std::wstring& keys) {
   }
 }
 
-class NetPages : public testing::TestWithParam<std::uint16_t> {
+class NetPages : public PageBench {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(frame_.Create(SW_SHOW));
-    messages_.SetOwner(frame_.Handle());
+    PageBench::SetUp();
     messages_.SetOnOpen(&OnDialogOpened);
   }
-  void Shoot(HWND window, const std::string& name) {
+  using PageBench::Shoot;
+  // Saves a dialog as screenshots/<name>_eng.png (or _kor).
+  void Shoot(HWND dialog, const std::string& name) {
     PumpFor(250);
-    SaveScreenshot(window, name + (GetParam() == 1042 ? "_kor" : "_eng"));
+    SaveScreenshot(dialog, name + (GetParam() == 1042 ? "_kor" : "_eng"));
   }
-  void Shoot(const std::string& name) { Shoot(frame_.Handle(), name); }
-  template <typename PageWindowType>
-  std::unique_ptr<PageWindowType> MakePage() {
-    auto page = std::make_unique<PageWindowType>(PageContext{Instance(), language_.table, face_});
-    EXPECT_TRUE(page->Create(frame_.Handle(), frame_.PageRect()));
-    return page;
-  }
-  OctetTexts Fields(HWND page) const {
+  static OctetTexts Fields(HWND page) {
     OctetTexts fields;
     for (std::size_t octet = 0; octet < 4; ++octet) fields[octet] = TextOf(GetDlgItem(page, kCtlOctets[octet]));
     return fields;
   }
-  std::wstring Text(LanguageKey key) const { return language_.table.GetText(key); }
 
-  GdiplusSession graphics_;
-  BenchLanguage language_{GetParam()};
-  std::wstring face_ = CaptionFontFace(GetParam(), 6);
-  SkinnedMessageView messages_{Instance(), face_};
-  WizardFrame frame_{Instance(), language_.table, messages_, face_};
   ScratchFolder folder_;
   RecordingTarget wizard_;
 };
@@ -100,7 +74,6 @@ TEST_P(NetPages, WaitingPageShowsTheAddressAndTakesAnotherAdapter) {
                                window.get(), &adapters, &server});
   window->Connect(page);
   page.OnInitDialog();
-  window->Show(true);
   HWND waiting = window->Handle();
 
   // Not enough room on the disk: the page says so and stays unready.
@@ -194,7 +167,6 @@ TEST_P(NetPages, ConnectionPageSearchesAndConnectsToTheSendingPcFound) {
   auto window = MakePage<ConnectionWindow>();
   ConnectionBench bench(*window, language_.table, messages_, folder_, wizard_.Handle());
   HWND connection = window->Handle();
-  window->Show(true);
   bench.network.accepting = {ParseIpv4(L"127.0.0.12").value()};
   bench.network.Hold();
   ASSERT_EQ(bench.page->Start(), kSearchStarted);
@@ -219,7 +191,6 @@ TEST_P(NetPages, ConnectionPageTakesATypedAddressDigitByDigit) {
   auto window = MakePage<ConnectionWindow>();
   ConnectionBench bench(*window, language_.table, messages_, folder_, wizard_.Handle());
   HWND connection = window->Handle();
-  window->Show(true);
   bench.network.Hold();
   ASSERT_EQ(bench.page->Start(), kSearchStarted);
   ASSERT_TRUE(bench.network.WaitUntilWaiting(1));
@@ -265,8 +236,7 @@ TEST_P(NetPages, ConnectionPageTakesATypedAddressDigitByDigit) {
   Shoot("net_connection_manual_connecting");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, NetPages, testing::Values(1033, 1042),
-                         [](const auto& info) { return info.param == 1042 ? "Korean" : "English"; });
+TVX_PAGE_LANGUAGES(NetPages);
 
 }  // namespace
 }  // namespace tvx

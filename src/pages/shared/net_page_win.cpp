@@ -37,8 +37,8 @@ void NetPageWindow::BuildCommon(int pcLabelId) {
   AddText(kCtlStateCaption, L"", 62, 224, 70, 20, BodyFont(), kPageLabelColour);
   AddText(kCtlStateValue, L"", 134, 224, 90, 20, BodyFont(), kPageTextColour);
   AddText(kCtlStateText, L"", 62, 250, 160, 20, BodyFont(), kPageTextColour);
-  AddBubble(kCtlBubble1, kNetBubbleImage, kNetFirstBubbleY);
-  AddBubble(kCtlBubble2, kNetBubbleImage, kNetSecondBubbleY);
+  AddBubble(kCtlBubble1, kNetFirstBubbleY);
+  AddBubble(kCtlBubble2, kNetSecondBubbleY);
   octetFont_ = PageFont(kPageFontFace, kOctetFontHeight, kPageHeadingWeight);
 }
 
@@ -56,10 +56,11 @@ void NetPageWindow::ShowCommonFace(const NetPageFace& face, int pcLabelId) {
   SetText(kCtlStateText, face.stateText);
 }
 
-void NetPageWindow::AddBubble(int id, int imageId, int y) {
-  AddImage(imageId, kNetColumnX, y);
+int NetPageWindow::AddBubble(int id, int y) {
+  const int image = AddImage(kNetBubbleImage, kNetColumnX, y);
   bubbleTops_[id] = y;
   AddText(id, L"", kNetColumnX + kBubbleTextX, y, kBubbleTextWidth, kBubbleHeight, BodyFont(), kPageTextColour);
+  return image;
 }
 
 void NetPageWindow::SetBubbleText(int id, const std::wstring& text) {

@@ -28,10 +28,8 @@ constexpr int kNetBoxStep = 122;
 constexpr int kNetTextButtonWidth = 190;
 constexpr int kNetTextButtonHeight = 34;
 
-// The speech bubbles' images: the first two share one, the third has its
-// own so it can be shown alone.
+// The speech bubbles' image.
 constexpr int kNetBubbleImage = 457;
-constexpr int kNetThirdBubbleImage = 458;
 
 class NetPageWindow : public PageWindow {
  public:
@@ -42,8 +40,9 @@ class NetPageWindow : public PageWindow {
   // `pcLabelId` is the page's own id of the label naming this PC.
   void BuildCommon(int pcLabelId);
   void ShowCommonFace(const NetPageFace& face, int pcLabelId);
-  // A speech bubble: its image at (kNetColumnX, y) and the text `id` inside.
-  void AddBubble(int id, int imageId, int y);
+  // A speech bubble: its image at (kNetColumnX, y) and the text `id`
+  // inside; returns the image's number on the page.
+  int AddBubble(int id, int y);
   // Sets a bubble's text, centred upright in its image whatever its lines.
   void SetBubbleText(int id, const std::wstring& text);
   // The four address boxes with the dots between them, at kNetBoxesY.

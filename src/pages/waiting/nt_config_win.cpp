@@ -19,7 +19,7 @@ WaitingWindow::~WaitingWindow() {
 
 void WaitingWindow::Build() {
   BuildCommon(kCtlSendLabel);
-  AddBubble(kCtlBubble3, kNetThirdBubbleImage, kNetThirdBubbleY);
+  thirdBubble_ = AddBubble(kCtlBubble3, kNetThirdBubbleY);
   AddOctetBoxes();
   for (std::size_t octet = 0; octet < 4; ++octet) {
     AddText(kCtlOctets[octet], L"", BoxX(octet) + kOctetInset, kNetBoxesY + kOctetInset,
@@ -60,7 +60,7 @@ void WaitingWindow::ShowAddressMode(bool address) {
   // The third bubble tells how to reach the address: once it shows, it has
   // said its piece.
   ShowControl(kCtlBubble3, !address);
-  ShowImage(kNetThirdBubbleImage, !address);
+  ShowImageAt(thirdBubble_, !address);
 }
 
 void WaitingWindow::ShowOctets(const OctetTexts& octets) {

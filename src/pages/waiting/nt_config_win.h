@@ -39,6 +39,7 @@ class WaitingWindow final : public NetPageWindow, public NTConfigView {
   IPListWindow adapterList_;
   CGdipButton adapterButton_;
   CYBitmapBtn addressButton_;
+  int thirdBubble_ = -1;  // its image
 };
 
 }  // namespace tvx
