@@ -10,6 +10,9 @@ constexpr int kFieldInsetX = 10;
 constexpr int kFieldInsetY = 11;
 constexpr int kFieldDigits = 3;
 constexpr int kButtonGap = 10;
+// The line naming both PCs: two lines below the second bubble.
+constexpr int kConfirmWidth = 520;
+constexpr int kConfirmHeight = 46;
 
 std::wstring TextOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -39,7 +42,8 @@ void ConnectionWindow::Build() {
   const int retryX = BoxX(3) + kNetBoxWidth - kNetTextButtonWidth;
   AddTextButton(retryButton_, kCtlRetrySearch, retryX, kNetButtonsY);
   AddTextButton(cancelButton_, kCtlCancelSearch, retryX - kButtonGap - kNetTextButtonWidth, kNetButtonsY);
-  AddText(kCtlConfirmWait, L"", kNetColumnX, kNetThirdBubbleY, 520, 46, BodyFont(), kPageTextColour);
+  AddText(kCtlConfirmWait, L"", kNetColumnX, kNetThirdBubbleY, kConfirmWidth, kConfirmHeight, BodyFont(),
+          kPageTextColour);
   ShowControl(kCtlConfirmWait, false);
   ShowManualMode(false);
 }

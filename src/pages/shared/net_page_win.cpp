@@ -15,7 +15,6 @@ constexpr int kOctetDot = 456;
 constexpr ButtonBitmapIds kNetButtonBitmaps{450, 451, 452, 452, 453, 454};
 constexpr int kOctetFontHeight = 30;
 // The bubble's text sits right of its bar, with room above and below.
-constexpr int kBubbleWidth = 540;
 constexpr int kBubbleHeight = 46;
 constexpr int kBubbleTextX = 26;
 constexpr int kBubbleTextWidth = 500;
