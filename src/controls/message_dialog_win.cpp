@@ -5,6 +5,7 @@
 #include "base/handle_win.h"
 #include "controls/bitmap_button_win.h"
 #include "controls/gdiplus_bitmap_win.h"
+#include "controls/paint_dc_win.h"
 #include "controls/picture_ex_win.h"
 #include "controls/skinned_dialog_win.h"
 #include "core/message_dialog.h"
@@ -55,47 +56,25 @@ std::wstring TextOf(HWND control) {
 }
 
 // One open dialog: its images, fonts and controls.
-class MessageWindow {
+class MessageWindow final : public SkinnedDialog {
  public:
   MessageWindow(HINSTANCE instance, const std::wstring& captionFace, CMessageDlg& dialog, const MessageFace& face)
       : instance_(instance), captionFace_(captionFace), dialog_(dialog), face_(face) {}
 
-  std::function<void(HWND)> onOpen;
-
-  void Stop() { animation_.Stop(); }
-
-  INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto answer =
-            AnswerSkinnedDialog(window, message, wParam, lParam, [this](HDC dc) { PaintBackground(dc); }))
-      return *answer;
-    switch (message) {
-      case WM_INITDIALOG:
-        window_ = window;
-        Layout();
-        if (onOpen) onOpen(window);
-        return FALSE;  // focus set by Layout
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == GetDlgItem(window, kMessageTitleText) ? kTitleColour
-                                                                                                 : kTextColour);
-        return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
-      }
-      case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-      case WM_DESTROY: animation_.Stop(); return FALSE;
-      default: return FALSE;
-    }
-  }
-
  private:
-  void OnCommand(int id, int code) {
+  bool TextColour(HWND control, COLORREF& colour) const override {
+    colour = control == GetDlgItem(Window(), kMessageTitleText) ? kTitleColour : kTextColour;
+    return true;
+  }
+  void OnDestroy() override { animation_.Stop(); }
+
+  void OnCommand(int id, int code) override {
     if (code != BN_CLICKED) return;
     if (id == IDOK) id = DefaultButton();
     if (id == kMessageLeftButton) {
-      dialog_.OnLeftButton(TextOf(GetDlgItem(window_, kMessageNameField)));
+      dialog_.OnLeftButton(TextOf(GetDlgItem(Window(), kMessageNameField)));
     } else if (id == kMessageRightButton || id == IDCANCEL) {
-      dialog_.OnRightButton(IsDlgButtonChecked(window_, kMessageCheckBox) == BST_CHECKED);
+      dialog_.OnRightButton(IsDlgButtonChecked(Window(), kMessageCheckBox) == BST_CHECKED);
     }
   }
 
@@ -106,9 +85,8 @@ class MessageWindow {
     return face_.leftShown ? kMessageLeftButton : kMessageRightButton;
   }
 
-  void Layout() {
-    ShapeSkinnedDialog(window_, kWidth, kHeight, kRegion);
-    CenterOnOwner();
+  void Layout() override {
+    Shape(kWidth, kHeight, kRegion);
     background_.Load(instance_, kMessageBackgroundImage);
     decoration_.Load(instance_, kMessageDecorationImage);
     symbol_.Load(instance_, face_.symbolImage);
@@ -117,53 +95,39 @@ class MessageWindow {
     textFont_.Reset(MakeFont(L"Segoe UI", 12, FW_NORMAL));
 
     SetText(kMessageTitleText, face_.title, titleFont_.Get());
-    Place(window_, kMessageTitleText, face_.titleRect);
+    Place(Window(), kMessageTitleText, face_.titleRect);
     SetText(kMessageBodyText, face_.text, textFont_.Get());
-    Place(window_, kMessageBodyText, face_.textRect);
+    Place(Window(), kMessageBodyText, face_.textRect);
     SetText(kMessageNameLabel, face_.nameLabel, textFont_.Get());
-    Place(window_, kMessageNameLabel, FromRect(kNameLabel), face_.nameShown);
+    Place(Window(), kMessageNameLabel, FromRect(kNameLabel), face_.nameShown);
     SetText(kMessageNameField, face_.initialName, textFont_.Get());
-    Place(window_, kMessageNameField, FromRect(kNameField), face_.nameShown);
+    Place(Window(), kMessageNameField, FromRect(kNameField), face_.nameShown);
     SetText(kMessageCheckBox, face_.checkBoxCaption, textFont_.Get());
-    RemoveTheme(GetDlgItem(window_, kMessageCheckBox));
-    Place(window_, kMessageCheckBox, FromRect(kCheckBox), face_.checkBoxShown);
-    Place(window_, kMessageAnimationStrip, face_.stripRect, face_.animationShown);
+    RemoveTheme(GetDlgItem(Window(), kMessageCheckBox));
+    Place(Window(), kMessageCheckBox, FromRect(kCheckBox), face_.checkBoxShown);
+    Place(Window(), kMessageAnimationStrip, face_.stripRect, face_.animationShown);
     LayoutButton(left_, kMessageLeftButton, kLeftButtonX, face_.leftCaption, face_.leftShown);
     LayoutButton(right_, kMessageRightButton, kRightButtonX, face_.rightCaption, true);
-    if (face_.animationShown && animation_.Attach(window_, kMessageAnimationStrip) &&
+    if (face_.animationShown && animation_.Attach(Window(), kMessageAnimationStrip) &&
         animation_.Load(instance_, kMessageAnimation))
       animation_.Draw();
-    SetFocus(GetDlgItem(window_, face_.nameShown   ? kMessageNameField
+    SetFocus(GetDlgItem(Window(), face_.nameShown   ? kMessageNameField
                                  : face_.leftShown ? kMessageLeftButton
                                                    : kMessageRightButton));
   }
 
-  void CenterOnOwner() {
-    HWND owner = GetWindow(window_, GW_OWNER);
-    RECT area;
-    if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
-    else SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    const int x = area.left + (area.right - area.left - kWidth) / 2;
-    const int y = area.top + (area.bottom - area.top - kHeight) / 2;
-    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  }
-
   void SetText(int id, const std::wstring& text, HFONT font) {
-    HWND control = GetDlgItem(window_, id);
+    HWND control = GetDlgItem(Window(), id);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowTextW(control, text.c_str());
   }
 
   void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
-    LayoutTextButton(button, instance_, window_, id, x, kButtonTop, caption, captionFace_);
+    LayoutTextButton(button, id, {x, kButtonTop}, caption, captionFace_);
     button.Show(shown);
   }
 
-  void PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Gdiplus::Graphics graphics(dc);
+  void DrawImages(Gdiplus::Graphics& graphics) override {
     background_.Draw(graphics, 0, 0);
     decoration_.Draw(graphics, kDecorationAt.x, kDecorationAt.y);
     // The wait puts its headline where the symbol would be.
@@ -175,7 +139,6 @@ class MessageWindow {
   const std::wstring& captionFace_;
   CMessageDlg& dialog_;
   const MessageFace& face_;
-  HWND window_ = nullptr;
   CGdiPlusBitmapResource background_, decoration_, symbol_, checkImage_;
   GdiOwner<HFONT> titleFont_, textFont_;
   CYBitmapBtn left_, right_;
@@ -190,8 +153,7 @@ void SkinnedMessageView::RunModal(CMessageDlg& dialog, const MessageFace& face) 
     open_ = open;
     if (onOpen_) onOpen_(open);
   };
-  DialogBoxParamW(instance_, MAKEINTRESOURCEW(kMessageTemplate), owner_, &SkinnedDialogProcedure<MessageWindow>,
-                  reinterpret_cast<LPARAM>(&window));
+  window.Run(instance_, kMessageTemplate, owner_);
   open_ = nullptr;
 }
 

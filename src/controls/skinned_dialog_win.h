@@ -1,39 +1,64 @@
-// What the program's own dialogs share: a procedure that hands each message
-// to the object behind the dialog, the answers of a skinned dialog (dragged by
-// its top strip, painted only by its owner object, owner-drawn buttons), the
-// rounded outline, and the text buttons of its bottom row.
+// SkinnedDialog: a modal dialog the program draws itself. Its template
+// gives the controls; the dialog gives its shape (rounded corners, centred
+// on its owner, dragged by its top strip), paints its own background, and
+// colours its texts. A subclass lays out its controls when it opens and
+// answers their commands.
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "base/win.h"
 #include "controls/bitmap_button_win.h"
+#include "controls/gdiplus_win.h"
 
 namespace tvx {
 
-// The dialog procedure of a class T with `INT_PTR Handle(HWND, UINT, WPARAM,
-// LPARAM)`; the object's address comes as the dialog's creation parameter.
-template <class T>
-INT_PTR CALLBACK SkinnedDialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-  auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, DWLP_USER));
-  return self ? self->Handle(window, message, wParam, lParam) : FALSE;
-}
+class SkinnedDialog {
+ public:
+  virtual ~SkinnedDialog() = default;
 
-// The dialog's answer to the messages every skinned dialog answers alike
-// (hit test, erasing, painting with `paint`, owner-drawn controls); nothing
-// for any other message.
-std::optional<INT_PTR> AnswerSkinnedDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                                           const std::function<void(HDC)>& paint);
+  // Called with the dialog's window once it is laid out (the view tests
+  // drive it from there).
+  std::function<void(HWND)> onOpen;
 
-// Sizes the dialog, gives it its rounded outline and the program's title.
-void ShapeSkinnedDialog(HWND dialog, int width, int height, const RECT& outline);
+  // Runs template `templateId` modally over `owner`: what the dialog ended
+  // with, -1 when it could not open.
+  INT_PTR Run(HINSTANCE instance, int templateId, HWND owner);
 
-// Attaches `button` to the dialog's child `id` as a text button with
-// `caption`, in the size of its bitmap, at (x, top).
-void LayoutTextButton(CYBitmapBtn& button, HINSTANCE instance, HWND dialog, int id, int x, int top,
-                      const std::wstring& caption, const std::wstring& captionFace);
+ protected:
+  HWND Window() const { return window_; }
+  HINSTANCE Instance() const { return instance_; }
+  // Sizes the dialog to `width` x `height`, centres it on its owner (or the
+  // work area when the owner is hidden) and cuts it to `region` with
+  // rounded corners.
+  void Shape(int width, int height, const RECT& region);
+  // Attaches `button` to the text button `id` of the template: the program's
+  // button bitmaps, `caption` in `face`, at (x, y).
+  void LayoutTextButton(CYBitmapBtn& button, int id, POINT at, const std::wstring& caption,
+                        const std::wstring& face) const;
+
+  // Places and fills the controls and sets the focus, as the dialog opens.
+  virtual void Layout() = 0;
+  // Draws the dialog's images over its white client area.
+  virtual void DrawImages(Gdiplus::Graphics& graphics) = 0;
+  virtual void OnCommand(int id, int code) = 0;
+  // The colour of the static or button text `control`; false leaves its
+  // drawing to the system.
+  virtual bool TextColour(HWND control, COLORREF& colour) const {
+    (void)control, (void)colour;
+    return false;
+  }
+  virtual void OnNotify(const NMHDR& header) { (void)header; }
+  virtual void OnDestroy() {}
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintBackground(HDC dc);
+
+  HINSTANCE instance_ = nullptr;
+  HWND window_ = nullptr;
+};
 
 }  // namespace tvx

@@ -12,6 +12,8 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
       receiveRun_(context, RunPageKind::kReceiving),
       finish_(context, true),
       complete_(context, false),
+      waiting_(context),
+      connection_(context),
       configuration_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
@@ -22,6 +24,8 @@ WindowsPageViews::WindowsPageViews(const PageContext& context)
   windows_[kPageReceiveRun] = &receiveRun_;
   windows_[kPageFinish] = &finish_;
   windows_[kPageCompletion] = &complete_;
+  windows_[kPageWaiting] = &waiting_;
+  windows_[kPageConnection] = &connection_;
   windows_[kPageConfiguration] = &configuration_;
 }
 
@@ -36,9 +40,9 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 
 WizardViews WindowsPageViews::With(WizardView& wizard) {
   WizardViews views = inert_.With(wizard);
-  return WizardViews{wizard,  *this,     intro_,        migrationType_,   views.data,
-                     store_,  accounts_, usbRun_,       sendRun_,         receiveRun_,
-                     finish_, complete_, views.waiting, views.connection, configuration_};
+  return WizardViews{wizard,  *this,     intro_,   migrationType_, views.data,
+                     store_,  accounts_, usbRun_,  sendRun_,       receiveRun_,
+                     finish_, complete_, waiting_, connection_,    configuration_};
 }
 
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
@@ -47,6 +51,8 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   store_.Connect(wizard.StorePage());
   accounts_.Connect(wizard.AccountPage());
   finish_.Connect(wizard.FinishPage());
+  waiting_.Connect(wizard.WaitingPage());
+  connection_.Connect(wizard.ConnectionPage());
   configuration_.Connect(wizard.ConfigurationPage());
 }
 

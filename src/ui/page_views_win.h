@@ -9,11 +9,13 @@
 
 #include "pages/accounts/account_mapping_win.h"
 #include "pages/configuration/configuration_win.h"
+#include "pages/connection/nt_config_tcp_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
 #include "pages/results/result_page_win.h"
 #include "pages/shared/run_page_win.h"
 #include "pages/store/store_page_win.h"
+#include "pages/waiting/nt_config_win.h"
 #include "wizard/inert_views.h"
 #include "wizard/wizard_assembly.h"
 #include "wizard/wizard_pages.h"
@@ -52,6 +54,8 @@ class WindowsPageViews final : public PageWindows {
   RunPageWindow receiveRun_;
   ResultPageWindow finish_;
   ResultPageWindow complete_;
+  WaitingWindow waiting_;
+  ConnectionWindow connection_;
   ConfigurationWindow configuration_;
   std::array<PageWindow*, kPageCount> windows_{};
 };

@@ -172,6 +172,7 @@ CSelectMigrationType& WizardAssembly::MigrationTypePage() { return parts_->migra
 CSelectData& WizardAssembly::DataPage() { return parts_->data; }
 CSelectDataStore& WizardAssembly::StorePage() { return parts_->store; }
 CAccountMapping& WizardAssembly::AccountPage() { return parts_->accounts; }
+CNTConfig& WizardAssembly::WaitingPage() { return parts_->waiting; }
 CNTConfigTCP& WizardAssembly::ConnectionPage() { return parts_->connection; }
 CFinish& WizardAssembly::FinishPage() { return parts_->finish; }
 const CFinish& WizardAssembly::FinishPage() const { return parts_->finish; }

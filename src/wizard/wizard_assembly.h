@@ -128,6 +128,7 @@ class WizardAssembly {
   CSelectData& DataPage();
   CSelectDataStore& StorePage();
   CAccountMapping& AccountPage();
+  CNTConfig& WaitingPage();
   CNTConfigTCP& ConnectionPage();
   CConfiguration& ConfigurationPage();
   CFinish& FinishPage();

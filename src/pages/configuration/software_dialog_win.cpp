@@ -31,43 +31,23 @@ void Place(HWND dialog, int id, const RECT& rect) {
 }
 
 // One open dialog: its images, fonts and buttons.
-class SoftwareWindow {
+class SoftwareWindow final : public SkinnedDialog {
  public:
-  SoftwareWindow(HINSTANCE instance, const std::wstring& captionFace, const SoftwareDialogTexts& texts,
-                 const SoftwareDialog& dialog)
-      : instance_(instance), captionFace_(captionFace), texts_(texts), dialog_(dialog) {}
-
-  std::function<void(HWND)> onOpen;
-
-  INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto answer =
-            AnswerSkinnedDialog(window, message, wParam, lParam, [this](HDC dc) { PaintBackground(dc); }))
-      return *answer;
-    switch (message) {
-      case WM_INITDIALOG:
-        window_ = window;
-        Layout();
-        if (onOpen) onOpen(window);
-        return FALSE;  // focus set by Layout
-      case WM_CTLCOLORSTATIC: {
-        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(window, kSoftwareHeading)) return FALSE;
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 0));
-        return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
-      }
-      case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
-        return TRUE;
-      default: return FALSE;
-    }
-  }
+  SoftwareWindow(const std::wstring& captionFace, const SoftwareDialogTexts& texts, const SoftwareDialog& dialog)
+      : captionFace_(captionFace), texts_(texts), dialog_(dialog) {}
 
  private:
-  void OnCommand(int id) {
+  void OnCommand(int id, int code) override {
+    if (code != BN_CLICKED) return;
     if (id == kSoftwareSaveButton) Save();
     // Escape closes it as the close button does.
-    else if (id == kSoftwareCloseButton || id == IDCANCEL) EndDialog(window_, kSoftwareCloseButton);
+    else if (id == kSoftwareCloseButton || id == IDCANCEL) EndDialog(Window(), kSoftwareCloseButton);
+  }
+
+  bool TextColour(HWND control, COLORREF& colour) const override {
+    if (control != GetDlgItem(Window(), kSoftwareHeading)) return false;
+    colour = RGB(0, 0, 0);
+    return true;
   }
 
   void Save() {
@@ -77,7 +57,7 @@ class SoftwareWindow {
     lstrcpynW(path, kSoftwareSaveName, MAX_PATH);
     OPENFILENAMEW save{};
     save.lStructSize = sizeof(save);
-    save.hwndOwner = window_;
+    save.hwndOwner = Window();
     save.lpstrFilter = filter.c_str();
     save.nFilterIndex = 1;
     save.lpstrFile = path;
@@ -89,33 +69,34 @@ class SoftwareWindow {
     if (GetSaveFileNameW(&save)) dialog_.SaveCopy(path);
   }
 
-  void Layout() {
+  void Layout() override {
+    HWND window = Window();
     RECT owner{};
-    if (HWND wizard = GetWindow(window_, GW_OWNER)) GetWindowRect(wizard, &owner);
-    ShapeSkinnedDialog(window_, kSoftwareDialogWidth, kSoftwareDialogHeight, kRegion);
-    SetWindowPos(window_, nullptr, owner.left + kSoftwareDialogOffsetX, owner.top + kSoftwareDialogOffsetY, 0, 0,
+    if (HWND wizard = GetWindow(window, GW_OWNER)) GetWindowRect(wizard, &owner);
+    Shape(kSoftwareDialogWidth, kSoftwareDialogHeight, kRegion);
+    // Not centred: the list sits over the wizard's page area.
+    SetWindowPos(window, nullptr, owner.left + kSoftwareDialogOffsetX, owner.top + kSoftwareDialogOffsetY, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
-    background_.Load(instance_, kBackgroundImage);
-    logo_.Load(instance_, kLogoImage);
-    decoration_.Load(instance_, kDecorationImage);
+    background_.Load(Instance(), kBackgroundImage);
+    logo_.Load(Instance(), kLogoImage);
+    decoration_.Load(Instance(), kDecorationImage);
 
     headingFont_.Reset(MakeFont(L"Segoe UI", 16, FW_NORMAL));
-    HWND heading = GetDlgItem(window_, kSoftwareHeading);
+    HWND heading = GetDlgItem(window, kSoftwareHeading);
     SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.Get()), FALSE);
     SetWindowTextW(heading, texts_.heading.c_str());
-    Place(window_, kSoftwareHeading, kHeading);
+    Place(window, kSoftwareHeading, kHeading);
 
     FillList();
-    LayoutTextButton(save_, instance_, window_, kSoftwareSaveButton, kSaveX, kButtonTop, texts_.save, captionFace_);
-    LayoutTextButton(close_, instance_, window_, kSoftwareCloseButton, kCloseX, kButtonTop, texts_.close,
-                     captionFace_);
-    SetFocus(GetDlgItem(window_, kSoftwareCloseButton));
+    LayoutTextButton(save_, kSoftwareSaveButton, POINT{kSaveX, kButtonTop}, texts_.save, captionFace_);
+    LayoutTextButton(close_, kSoftwareCloseButton, POINT{kCloseX, kButtonTop}, texts_.close, captionFace_);
+    SetFocus(GetDlgItem(window, kSoftwareCloseButton));
   }
 
   // The list is for reading: it stays disabled.
   void FillList() {
-    HWND list = GetDlgItem(window_, kSoftwareList);
-    Place(window_, kSoftwareList, kList);
+    HWND list = GetDlgItem(Window(), kSoftwareList);
+    Place(Window(), kSoftwareList, kList);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -133,21 +114,15 @@ class SoftwareWindow {
     EnableWindow(list, FALSE);
   }
 
-  void PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Gdiplus::Graphics graphics(dc);
+  void DrawImages(Gdiplus::Graphics& graphics) override {
     background_.Draw(graphics, 0, 0);
     logo_.Draw(graphics, kLogoAt.x, kLogoAt.y);
     decoration_.Draw(graphics, kDecorationAt.x, kDecorationAt.y);
   }
 
-  HINSTANCE instance_;
   const std::wstring& captionFace_;
   const SoftwareDialogTexts& texts_;
   const SoftwareDialog& dialog_;
-  HWND window_ = nullptr;
   CGdiPlusBitmapResource background_, logo_, decoration_;
   GdiOwner<HFONT> headingFont_;
   CYBitmapBtn save_, close_;
@@ -159,10 +134,9 @@ void SoftwareDialogWindow::Run(HWND owner, const SoftwareDialog& dialog) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   const SoftwareDialogTexts texts = SoftwareDialogTextsOf(language_);
-  SoftwareWindow window(instance_, captionFace_, texts, dialog);
+  SoftwareWindow window(captionFace_, texts, dialog);
   window.onOpen = onOpen_;
-  const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(kSoftwareDialogTemplate), owner,
-                                         &SkinnedDialogProcedure<SoftwareWindow>, reinterpret_cast<LPARAM>(&window));
+  const INT_PTR result = window.Run(instance_, kSoftwareDialogTemplate, owner);
   // Closed: the list is kept on this PC.
   if (result == kSoftwareCloseButton) dialog.Keep();
 }
