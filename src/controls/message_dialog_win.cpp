@@ -7,6 +7,7 @@
 #include "controls/gdiplus_bitmap_win.h"
 #include "controls/paint_dc_win.h"
 #include "controls/picture_ex_win.h"
+#include "controls/skinned_dialog_win.h"
 #include "core/message_dialog.h"
 #include "core/wizard_frame.h"
 
@@ -55,65 +56,25 @@ std::wstring TextOf(HWND control) {
 }
 
 // One open dialog: its images, fonts and controls.
-class MessageWindow {
+class MessageWindow final : public SkinnedDialog {
  public:
   MessageWindow(HINSTANCE instance, const std::wstring& captionFace, CMessageDlg& dialog, const MessageFace& face)
       : instance_(instance), captionFace_(captionFace), dialog_(dialog), face_(face) {}
 
-  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self ? self->Handle(window, message, wParam, lParam) : FALSE;
-  }
-
-  std::function<void(HWND)> onOpen;
-
-  void Stop() { animation_.Stop(); }
-
  private:
-  INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-      case WM_INITDIALOG:
-        window_ = window;
-        Layout();
-        if (onOpen) onOpen(window);
-        return FALSE;  // focus set by Layout
-      case WM_NCHITTEST: {
-        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ScreenToClient(window, &point);
-        if (!IsFrameDragPoint(point.x, point.y)) return FALSE;
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, HTCAPTION);
-        return TRUE;
-      }
-      case WM_ERASEBKGND: SetWindowLongPtrW(window, DWLP_MSGRESULT, 1); return TRUE;
-      case WM_PAINT: {
-        CBufferDC paint(window);
-        PaintBackground(paint.Dc());
-        return TRUE;
-      }
-      case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == GetDlgItem(window, kMessageTitleText) ? kTitleColour
-                                                                                                 : kTextColour);
-        return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
-      }
-      case WM_DRAWITEM: return Control::DrawItemOf(lParam) ? TRUE : FALSE;
-      case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-      case WM_DESTROY: animation_.Stop(); return FALSE;
-      default: return FALSE;
-    }
+  bool TextColour(HWND control, COLORREF& colour) const override {
+    colour = control == GetDlgItem(Window(), kMessageTitleText) ? kTitleColour : kTextColour;
+    return true;
   }
+  void OnDestroy() override { animation_.Stop(); }
 
-  void OnCommand(int id, int code) {
+  void OnCommand(int id, int code) override {
     if (code != BN_CLICKED) return;
     if (id == IDOK) id = DefaultButton();
     if (id == kMessageLeftButton) {
-      dialog_.OnLeftButton(TextOf(GetDlgItem(window_, kMessageNameField)));
+      dialog_.OnLeftButton(TextOf(GetDlgItem(Window(), kMessageNameField)));
     } else if (id == kMessageRightButton || id == IDCANCEL) {
-      dialog_.OnRightButton(IsDlgButtonChecked(window_, kMessageCheckBox) == BST_CHECKED);
+      dialog_.OnRightButton(IsDlgButtonChecked(Window(), kMessageCheckBox) == BST_CHECKED);
     }
   }
 
@@ -124,12 +85,8 @@ class MessageWindow {
     return face_.leftShown ? kMessageLeftButton : kMessageRightButton;
   }
 
-  void Layout() {
-    SetWindowPos(window_, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-    CenterOnOwner();
-    GdiOwner<HRGN> region(CreateRoundRectRgn(kRegion.left, kRegion.top, kRegion.right, kRegion.bottom, 4, 4));
-    if (region.Valid() && SetWindowRgn(window_, region.Get(), TRUE)) region.Release();
-    SetWindowTextW(window_, kFrameTitle);
+  void Layout() override {
+    Shape(kWidth, kHeight, kRegion);
     background_.Load(instance_, kMessageBackgroundImage);
     decoration_.Load(instance_, kMessageDecorationImage);
     symbol_.Load(instance_, face_.symbolImage);
@@ -138,61 +95,39 @@ class MessageWindow {
     textFont_.Reset(MakeFont(L"Segoe UI", 12, FW_NORMAL));
 
     SetText(kMessageTitleText, face_.title, titleFont_.Get());
-    Place(window_, kMessageTitleText, face_.titleRect);
+    Place(Window(), kMessageTitleText, face_.titleRect);
     SetText(kMessageBodyText, face_.text, textFont_.Get());
-    Place(window_, kMessageBodyText, face_.textRect);
+    Place(Window(), kMessageBodyText, face_.textRect);
     SetText(kMessageNameLabel, face_.nameLabel, textFont_.Get());
-    Place(window_, kMessageNameLabel, FromRect(kNameLabel), face_.nameShown);
+    Place(Window(), kMessageNameLabel, FromRect(kNameLabel), face_.nameShown);
     SetText(kMessageNameField, face_.initialName, textFont_.Get());
-    Place(window_, kMessageNameField, FromRect(kNameField), face_.nameShown);
+    Place(Window(), kMessageNameField, FromRect(kNameField), face_.nameShown);
     SetText(kMessageCheckBox, face_.checkBoxCaption, textFont_.Get());
-    RemoveTheme(GetDlgItem(window_, kMessageCheckBox));
-    Place(window_, kMessageCheckBox, FromRect(kCheckBox), face_.checkBoxShown);
-    Place(window_, kMessageAnimationStrip, face_.stripRect, face_.animationShown);
+    RemoveTheme(GetDlgItem(Window(), kMessageCheckBox));
+    Place(Window(), kMessageCheckBox, FromRect(kCheckBox), face_.checkBoxShown);
+    Place(Window(), kMessageAnimationStrip, face_.stripRect, face_.animationShown);
     LayoutButton(left_, kMessageLeftButton, kLeftButtonX, face_.leftCaption, face_.leftShown);
     LayoutButton(right_, kMessageRightButton, kRightButtonX, face_.rightCaption, true);
-    if (face_.animationShown && animation_.Attach(window_, kMessageAnimationStrip) &&
+    if (face_.animationShown && animation_.Attach(Window(), kMessageAnimationStrip) &&
         animation_.Load(instance_, kMessageAnimation))
       animation_.Draw();
-    SetFocus(GetDlgItem(window_, face_.nameShown   ? kMessageNameField
+    SetFocus(GetDlgItem(Window(), face_.nameShown   ? kMessageNameField
                                  : face_.leftShown ? kMessageLeftButton
                                                    : kMessageRightButton));
   }
 
-  void CenterOnOwner() {
-    HWND owner = GetWindow(window_, GW_OWNER);
-    RECT area;
-    if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
-    else SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    const int x = area.left + (area.right - area.left - kWidth) / 2;
-    const int y = area.top + (area.bottom - area.top - kHeight) / 2;
-    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  }
-
   void SetText(int id, const std::wstring& text, HFONT font) {
-    HWND control = GetDlgItem(window_, id);
+    HWND control = GetDlgItem(Window(), id);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowTextW(control, text.c_str());
   }
 
   void LayoutButton(CYBitmapBtn& button, int id, int x, const std::wstring& caption, bool shown) {
-    button.Attach(window_, id);
-    button.SetBitmaps(instance_, kTextButtonBitmaps, false);
-    ButtonCaption text;
-    text.text = caption;
-    text.face = captionFace_;
-    text.height = 13;
-    button.SetCaption(text);
-    const SIZE size = button.Size();
-    button.MoveTo(x, kButtonTop, size.cx, size.cy);
+    LayoutTextButton(button, id, {x, kButtonTop}, caption, captionFace_);
     button.Show(shown);
   }
 
-  void PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Gdiplus::Graphics graphics(dc);
+  void DrawImages(Gdiplus::Graphics& graphics) override {
     background_.Draw(graphics, 0, 0);
     decoration_.Draw(graphics, kDecorationAt.x, kDecorationAt.y);
     // The wait puts its headline where the symbol would be.
@@ -204,7 +139,6 @@ class MessageWindow {
   const std::wstring& captionFace_;
   CMessageDlg& dialog_;
   const MessageFace& face_;
-  HWND window_ = nullptr;
   CGdiPlusBitmapResource background_, decoration_, symbol_, checkImage_;
   GdiOwner<HFONT> titleFont_, textFont_;
   CYBitmapBtn left_, right_;
@@ -219,8 +153,7 @@ void SkinnedMessageView::RunModal(CMessageDlg& dialog, const MessageFace& face) 
     open_ = open;
     if (onOpen_) onOpen_(open);
   };
-  DialogBoxParamW(instance_, MAKEINTRESOURCEW(kMessageTemplate), owner_, &MessageWindow::Procedure,
-                  reinterpret_cast<LPARAM>(&window));
+  window.Run(instance_, kMessageTemplate, owner_);
   open_ = nullptr;
 }
 

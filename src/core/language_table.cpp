@@ -64,6 +64,12 @@ std::vector<LanguageFileNames> AllLanguageFiles() {
   return files;
 }
 
+std::vector<std::uint16_t> AllLanguageIds() {
+  std::vector<std::uint16_t> ids;
+  for (const LanguageRow& row : kLanguageRows) ids.push_back(*row.ids.begin());
+  return ids;
+}
+
 bool IsRefusedLanguage(std::uint16_t languageId) {
   return languageId == 0x419 || languageId == 0x422 || languageId == 0x41A;
 }

@@ -28,6 +28,8 @@ LanguageFileNames LanguageFilesFor(std::uint16_t languageId);
 
 // The files of every language the program has, English among them, each once.
 std::vector<LanguageFileNames> AllLanguageFiles();
+// One user-interface language id of each of those languages.
+std::vector<std::uint16_t> AllLanguageIds();
 
 // The languages the program refuses to run in.
 bool IsRefusedLanguage(std::uint16_t languageId);

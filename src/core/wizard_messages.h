@@ -68,6 +68,10 @@ constexpr unsigned kMsgTreeCheckChanged = kWmUser + 5001;
 // figures), and a pass has ended undisturbed.
 constexpr unsigned kMsgSizePassStarted = kWmUser + 5002;
 constexpr unsigned kMsgSizePassEnded = kWmUser + 5003;
+// Posted by the account page's window to itself: the list of row wParam
+// shows another item. Handled after the list's own notice has returned,
+// since the new choice may open a dialog.
+constexpr unsigned kMsgAccountRowChosen = kWmUser + 5004;
 
 // --- Request codes of kMsgWizardRequest -------------------------------------
 

@@ -3,11 +3,32 @@
 namespace tvx {
 
 WindowsPageViews::WindowsPageViews(const PageContext& context)
-    : intro_(context), migrationType_(context), data_(context), store_(context) {
+    : intro_(context),
+      migrationType_(context),
+      data_(context),
+      store_(context),
+      accounts_(context),
+      usbRun_(context, RunPageKind::kUsb),
+      sendRun_(context, RunPageKind::kSending),
+      receiveRun_(context, RunPageKind::kReceiving),
+      finish_(context, true),
+      complete_(context, false),
+      waiting_(context),
+      connection_(context),
+      configuration_(context) {
   windows_[kPageIntro] = &intro_;
   windows_[kPageMigrationType] = &migrationType_;
   windows_[kPageData] = &data_;
   windows_[kPageStore] = &store_;
+  windows_[kPageAccounts] = &accounts_;
+  windows_[kPageUsbRun] = &usbRun_;
+  windows_[kPageSendRun] = &sendRun_;
+  windows_[kPageReceiveRun] = &receiveRun_;
+  windows_[kPageFinish] = &finish_;
+  windows_[kPageCompletion] = &complete_;
+  windows_[kPageWaiting] = &waiting_;
+  windows_[kPageConnection] = &connection_;
+  windows_[kPageConfiguration] = &configuration_;
 }
 
 WindowsPageViews::~WindowsPageViews() = default;
@@ -20,10 +41,9 @@ bool WindowsPageViews::Create(HWND wizardWindow, const RECT& area) {
 }
 
 WizardViews WindowsPageViews::With(WizardView& wizard) {
-  WizardViews views = inert_.With(wizard);
-  return WizardViews{wizard,        *this,           intro_,           migrationType_,   data_,
-                     store_,        views.accounts,  views.usbRun,     views.sendRun,    views.receiveRun,
-                     views.finish,  views.complete,  views.waiting,    views.connection, views.configuration};
+  return WizardViews{wizard,  *this,     intro_,   migrationType_, data_,
+                     store_,  accounts_, usbRun_,  sendRun_,       receiveRun_,
+                     finish_, complete_, waiting_, connection_,    configuration_};
 }
 
 void WindowsPageViews::Connect(WizardAssembly& wizard) {
@@ -31,6 +51,11 @@ void WindowsPageViews::Connect(WizardAssembly& wizard) {
   migrationType_.Connect(wizard.MigrationTypePage());
   data_.Connect(wizard.DataPage());
   store_.Connect(wizard.StorePage());
+  accounts_.Connect(wizard.AccountPage());
+  finish_.Connect(wizard.FinishPage());
+  waiting_.Connect(wizard.WaitingPage());
+  connection_.Connect(wizard.ConnectionPage());
+  configuration_.Connect(wizard.ConfigurationPage());
 }
 
 bool WindowsPageViews::Validate(int page) {

@@ -1,17 +1,21 @@
-// The page windows of Tralvex.exe: a window for every page that has one,
-// laid over the wizard window's page area, hidden until the flow shows its
-// page; the inert views stand in for the pages without a window yet. It is
-// the page set's PageWindows and hands each window the page logic it reports
-// the user's clicks to.
+// The page windows of Tralvex.exe: a window for every page, laid over the
+// wizard window's page area, hidden until the flow shows its page. It is the
+// page set's PageWindows and hands each window the page logic it reports the
+// user's clicks to.
 #pragma once
 
 #include <array>
 
+#include "pages/accounts/account_mapping_win.h"
+#include "pages/configuration/configuration_win.h"
+#include "pages/connection/nt_config_tcp_win.h"
 #include "pages/data/select_data_win.h"
 #include "pages/intro/intro_win.h"
 #include "pages/migration_type/migration_type_win.h"
+#include "pages/results/result_page_win.h"
+#include "pages/shared/run_page_win.h"
 #include "pages/store/store_page_win.h"
-#include "wizard/inert_views.h"
+#include "pages/waiting/nt_config_win.h"
 #include "wizard/wizard_assembly.h"
 #include "wizard/wizard_pages.h"
 
@@ -39,11 +43,19 @@ class WindowsPageViews final : public PageWindows {
   PageWindow* WindowOf(int page) const;
 
  private:
-  InertPageViews inert_;
   IntroWindow intro_;
   MigrationTypeWindow migrationType_;
   DataPageWindow data_;
   StorePageWindow store_;
+  AccountMappingWindow accounts_;
+  RunPageWindow usbRun_;
+  RunPageWindow sendRun_;
+  RunPageWindow receiveRun_;
+  ResultPageWindow finish_;
+  ResultPageWindow complete_;
+  WaitingWindow waiting_;
+  ConnectionWindow connection_;
+  ConfigurationWindow configuration_;
   std::array<PageWindow*, kPageCount> windows_{};
 };
 

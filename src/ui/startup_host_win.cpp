@@ -9,6 +9,7 @@
 
 #include "base/winsock_win.h"
 #include "engine/tool_thread.h"
+#include "pages/configuration/software_dialog_win.h"
 #include "platform/environment.h"
 #include "platform/internet_reach.h"
 #include "platform/network_adapters.h"
@@ -74,13 +75,15 @@ void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts
   WindowsPageViews pages(PageContext{instance_, language, captionFace});
   if (!pages.Create(frame.Handle(), frame.PageRect())) return;
   SystemServices system;
+  const SoftwareDialog software(programFolder_, *system.environment);
+  SoftwareDialogWindow softwareWindow(instance_, language, captionFace);
   WizardAssembly wizard(pages.With(view),
                         WizardServices{language, ini_, facts, programFolder_, *system.accounts, *system.folders,
                                        *system.environment, *system.shellNamespace, system_, *system.shell,
                                        *system.power, *system.adapters, *system.probes, *system.internet,
                                        *system.registry,
                                        [this](const std::wstring& name) { StopRunningTool(name, &messages_); },
-                                       [] {}});
+                                       [&] { softwareWindow.Run(frame.Handle(), software); }});
   frame.Attach(wizard.Flow());
   pages.Connect(wizard);
   wizard.Run(commandLine_);

@@ -117,7 +117,7 @@ WizardAssembly::Parts::Parts(const WizardViews& views_, WizardServices s, Wizard
                                   &views.connection, &services.adapters, &services.probes, &clientConnector}),
       pageSet(WizardPageObjects{&migrationType, &data, &store, &accounts, &usbRun, &sendRun, &receiveRun, &finish,
                                 &complete, &waiting, &connection, &configuration},
-              views.windows, services.facts.archCode),
+              views.windows, services.programFolder, services.facts.archCode),
       links(server, client),
       flow(WizardFlowSetup{settings.wrapPages ? &settings.wrapPages(pageSet) : &pageSet, &views.wizard, &links,
                            &services.shell, &services.power, &services.language, &looks, services.facts.archCode,
@@ -167,11 +167,14 @@ int WizardAssembly::Run(std::wstring_view commandLine, const std::function<void(
 WizardFlow& WizardAssembly::Flow() { return parts_->flow; }
 const WizardFlow& WizardAssembly::Flow() const { return parts_->flow; }
 CIntro& WizardAssembly::IntroPage() { return parts_->intro; }
+CConfiguration& WizardAssembly::ConfigurationPage() { return parts_->configuration; }
 CSelectMigrationType& WizardAssembly::MigrationTypePage() { return parts_->migrationType; }
 CSelectData& WizardAssembly::DataPage() { return parts_->data; }
 CSelectDataStore& WizardAssembly::StorePage() { return parts_->store; }
 CAccountMapping& WizardAssembly::AccountPage() { return parts_->accounts; }
+CNTConfig& WizardAssembly::WaitingPage() { return parts_->waiting; }
 CNTConfigTCP& WizardAssembly::ConnectionPage() { return parts_->connection; }
+CFinish& WizardAssembly::FinishPage() { return parts_->finish; }
 const CFinish& WizardAssembly::FinishPage() const { return parts_->finish; }
 const CComplete& WizardAssembly::CompletionPage() const { return parts_->complete; }
 

@@ -25,6 +25,7 @@ namespace tvx {
 
 class IntroView;
 class CIntro;
+class CConfiguration;
 class MigrationTypeView;
 class SelectDataView;
 class StorePageView;
@@ -127,7 +128,10 @@ class WizardAssembly {
   CSelectData& DataPage();
   CSelectDataStore& StorePage();
   CAccountMapping& AccountPage();
+  CNTConfig& WaitingPage();
   CNTConfigTCP& ConnectionPage();
+  CConfiguration& ConfigurationPage();
+  CFinish& FinishPage();
   const CFinish& FinishPage() const;
   const CComplete& CompletionPage() const;
 

@@ -32,8 +32,9 @@ class WizardPageSet::EndingCatcher final : public MessageTarget {
   }
 };
 
-WizardPageSet::WizardPageSet(const WizardPageObjects& pages, PageWindows& windows, std::int32_t archCode)
-    : pages_(pages), windows_(windows), archCode_(archCode), catcher_(std::make_unique<EndingCatcher>()) {
+WizardPageSet::WizardPageSet(const WizardPageObjects& pages, PageWindows& windows, std::wstring programFolder,
+                             std::int32_t archCode)
+    : pages_(pages), windows_(windows), programFolder_(std::move(programFolder)), archCode_(archCode), catcher_(std::make_unique<EndingCatcher>()) {
   if (pages_.accounts) pages_.accounts->SetWizard(catcher_->Handle());
 }
 
@@ -82,19 +83,19 @@ bool WizardPageSet::PrepareDataPage() { return pages_.data->EnterPage() != 0; }
 
 bool WizardPageSet::SendsKeptStore() const {
   // The sending controller sends a store it finds instead of capturing anew.
-  return method_ == kMethodNetwork && ProgramFolderFiles(ProgramFolder()).StoreExists();
+  return method_ == kMethodNetwork && ProgramFolderFiles(programFolder_).StoreExists();
 }
 
 std::uint64_t WizardPageSet::TotalSelectedSize() {
   if (SendsKeptStore()) {
-    if (const std::optional<std::uint64_t> kept = StoreRulesTotal(ProgramFolder())) return *kept;
+    if (const std::optional<std::uint64_t> kept = StoreRulesTotal(programFolder_)) return *kept;
   }
   return pages_.data->TotalSize();
 }
 
 bool WizardPageSet::WriteSelectionFiles() {
   pages_.data->WriteAccountAndDiskInfo();
-  const CustomRulesPlace place{ProgramFolder(), archCode_};
+  const CustomRulesPlace place{programFolder_, archCode_};
   if (SendsKeptStore()) return RestoreStoreRules(place);
   // A selection that cannot be written whole is logged by the build itself;
   // the partial rule file goes, so no run can take it for the selection.

@@ -56,9 +56,11 @@ struct WizardPageObjects {
 
 class WizardPageSet final : public WizardPages {
  public:
-  // `archCode` chooses the tool folder the rule file is built in. The set
-  // becomes the account page's wizard: see EnterAccountPageFromUsb.
-  WizardPageSet(const WizardPageObjects& pages, PageWindows& windows, std::int32_t archCode);
+  // The rule file is built in the tool folder of `programFolder` that
+  // `archCode` chooses. The set becomes the account page's wizard: see
+  // EnterAccountPageFromUsb.
+  WizardPageSet(const WizardPageObjects& pages, PageWindows& windows, std::wstring programFolder,
+                std::int32_t archCode);
   ~WizardPageSet() override;
 
   bool ValidateOnLeave(int page) override;
@@ -117,6 +119,7 @@ class WizardPageSet final : public WizardPages {
 
   WizardPageObjects pages_;
   PageWindows& windows_;
+  std::wstring programFolder_;
   std::int32_t archCode_;
   std::int32_t method_ = 0;
   WizardChoice finishChoice_;

@@ -340,7 +340,7 @@ TEST_F(SelectDataTest, AKeptStoreIsSentWithTheRulesItWasCapturedWith) {
   ASSERT_TRUE(MakeFolderPath(ProgramFilePath(L"x64")));
   ASSERT_TRUE(MakeFolderPath(ProgramFilePath(L"USMT")));
   CSelectData& page = Create();
-  WizardPageSet pages({.data = &page}, windows, kArch64);
+  WizardPageSet pages({.data = &page}, windows, ProgramFolder(), kArch64);
   pages.HandChoice(kPageData, {kRoleSending, kMethodNetwork}, kChoiceMethod);
   Enter();
   page.OnCategoryBox(kDocument, false);

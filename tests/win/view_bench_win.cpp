@@ -1,5 +1,7 @@
 #include "view_bench_win.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "base/path.h"
@@ -10,8 +12,12 @@ namespace {
 
 // The folder of this file, as a Windows path (Z: is the host's root).
 std::wstring SourceFolder() {
-  std::wstring path = L"Z:";
-  for (const char* c = __FILE__; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  std::wstring file;
+  for (const char* c = __FILE__; *c; ++c) file += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  // A relative name is relative to the build folder, where the test
+  // executable lives: a test that changed the current folder (the activity
+  // log does) must not take the language files away from later tests.
+  const std::wstring path = file.starts_with(L'\\') ? L"Z:" + file : ProgramFolder() + L"\\" + file;
   return path.substr(0, path.rfind(L'\\') + 1);
 }
 
@@ -42,6 +48,22 @@ std::function<void(HWND)>& PendingScript() {
 
 constexpr UINT_PTR kScriptTimer = 0x5EB;
 
+// A wizard window posts the quit message as it is destroyed, which ends the
+// program's loop; in the tests it would stay queued and end the next test's
+// first modal dialog at once. Each test starts with an empty quit.
+class QuitDrain final : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo&) override {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+};
+
+[[maybe_unused]] const bool kQuitDrained = [] {
+  testing::UnitTest::GetInstance()->listeners().Append(new QuitDrain);
+  return true;
+}();
+
 void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
   KillTimer(dialog, id);
   auto script = std::move(PendingScript());
@@ -51,15 +73,11 @@ void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), table(*ini) {
-  const std::wstring res = SourceFolder() + L"..\\..\\res\\";
-  table.Prepare(res + L"Lang\\", res + L"Help\\", languageId);
-}
+std::wstring ResourceFolder() { return SourceFolder() + L"..\\..\\res\\"; }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
+BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), table(*ini) {
+  const std::wstring res = ResourceFolder();
+  table.Prepare(res + L"Lang\\", res + L"Help\\", languageId);
 }
 
 bool Shown(HWND parent, int id) { return IsWindowVisible(GetDlgItem(parent, id)) != FALSE; }
@@ -92,6 +110,12 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
     PumpFor(10);
   }
   return true;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {

@@ -15,6 +15,9 @@
 
 namespace tvx {
 
+// The source tree's res\ folder (language files, the rule template).
+std::wstring ResourceFolder();
+
 // A language table over the program's own language file for `languageId`.
 struct BenchLanguage {
   explicit BenchLanguage(std::uint16_t languageId);
@@ -38,7 +41,7 @@ void PumpFor(int milliseconds);
 // returns whether it holds.
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 
-// A window's text, as a screen reader reads it.
+// The text of a window or control, as a user or a screen reader gets it.
 std::wstring TextOf(HWND window);
 // Whether child `id` of `parent` is shown.
 bool Shown(HWND parent, int id);

@@ -243,8 +243,9 @@ LRESULT DataPageWindow::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:  // the check boxes
-      return BackdropUnder(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORBTN:  // the check boxes stand on the page, painted under them
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
     default: break;
   }
   return PageWindow::OnPageMessage(message, wParam, lParam);

@@ -19,7 +19,7 @@ constexpr RECT kCompactCaptionBox{96, 26, 296, 74};
 }  // namespace
 
 void MigrationTypeWindow::Build() {
-  AddText(kMigrationTypeDescription, L"", 120, 93, 650, 30, BodyFont());
+  AddDescription(kMigrationTypeDescription);
   AddText(kMigrationTypeTitle1, L"", 77, 148, 300, 60, HeadingFont());
   AddText(kMigrationTypeTitle2, L"", 447, 148, 300, 60, HeadingFont());
   for (int i = 0; i < 4; ++i) {

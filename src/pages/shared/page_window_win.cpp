@@ -24,7 +24,9 @@ bool PageWindow::Create(HWND parent, const RECT& area) {
   WindowShape shape;
   shape.instance = Instance();
   shape.className = kClassName;
-  shape.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // Not clipping its children: the transparent texts draw over the
+  // background the page has just painted under them, never over old pixels.
+  shape.style = WS_CHILD | WS_CLIPSIBLINGS;
   shape.exStyle = WS_EX_CONTROLPARENT;
   shape.x = area.left;
   shape.y = area.top;
@@ -33,30 +35,7 @@ bool PageWindow::Create(HWND parent, const RECT& area) {
   shape.parent = parent;
   if (!CreateWindowFor(shape)) return false;
   Build();
-  RenderBackdrop();
   return true;
-}
-
-// The page's texts draw their own background from this copy of the page,
-// since the page, which clips its children, paints nothing under them.
-void PageWindow::RenderBackdrop() {
-  const WindowDcOwner screen(Handle());
-  backdrop_.Reset(CreateCompatibleBitmap(screen.Get(), kPageWidth, kPageHeight));
-  const MemoryDcOwner memory(CreateCompatibleDC(screen.Get()));
-  if (!backdrop_.Valid() || !memory.Valid()) return;
-  const HGDIOBJ before = SelectObject(memory.Get(), backdrop_.Get());
-  PaintBackground(memory.Get());
-  SelectObject(memory.Get(), before);
-  backdropBrush_.Reset(CreatePatternBrush(backdrop_.Get()));
-}
-
-LRESULT PageWindow::BackdropUnder(HWND child, HDC dc) {
-  SetBkMode(dc, TRANSPARENT);
-  if (!backdropBrush_.Valid()) return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
-  POINT origin{0, 0};
-  MapWindowPoints(child, Handle(), &origin, 1);
-  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-  return reinterpret_cast<LRESULT>(backdropBrush_.Get());
 }
 
 void PageWindow::Show(bool shown) {
@@ -88,14 +67,16 @@ void PageWindow::SetText(int id, const std::wstring& text) {
 
 void PageWindow::ShowControl(int id, bool shown) {
   HWND child = GetDlgItem(Handle(), id);
-  // The child's own flag: while the page is hidden no child is visible.
-  if (!child || ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) == shown) return;
+  // The control's own flag: IsWindowVisible also asks the hidden page.
+  const bool visible = (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (!child || visible == shown) return;
   ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
   RepaintUnder(child);
 }
 
-// A text that changes or goes repaints the page's background where it
-// stood, and draws itself again on top.
+// A transparent text leaves its old pixels behind: the page repaints the
+// background under it (the page does not clip its children), and the text
+// draws itself again on top.
 void PageWindow::RepaintUnder(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);
@@ -103,20 +84,26 @@ void PageWindow::RepaintUnder(HWND child) {
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void PageWindow::AddImage(int resourceId, int x, int y) {
+int PageWindow::AddImage(int resourceId, int x, int y) {
   auto bitmap = std::make_unique<CGdiPlusBitmapResource>(Instance(), resourceId);
   images_.push_back(PageImage{resourceId, x, y, true, std::move(bitmap)});
+  return static_cast<int>(images_.size()) - 1;
 }
 
 void PageWindow::ShowImage(int resourceId, bool shown) {
-  for (PageImage& image : images_) {
-    if (image.resourceId != resourceId || image.shown == shown) continue;
-    image.shown = shown;
-    if (!Handle() || image.bitmap->Empty()) continue;
-    RenderBackdrop();
-    RECT rect{image.x, image.y, image.x + image.bitmap->Width(), image.y + image.bitmap->Height()};
-    RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    if (images_[i].resourceId == resourceId) ShowImageAt(static_cast<int>(i), shown);
   }
+}
+
+void PageWindow::ShowImageAt(int index, bool shown) {
+  if (index < 0 || index >= static_cast<int>(images_.size())) return;
+  PageImage& image = images_[static_cast<std::size_t>(index)];
+  if (image.shown == shown) return;
+  image.shown = shown;
+  if (!Handle() || image.bitmap->Empty()) return;
+  RECT rect{image.x, image.y, image.x + image.bitmap->Width(), image.y + image.bitmap->Height()};
+  RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT PageWindow::OnEraseBackground(HDC) { return 1; }
@@ -138,7 +125,9 @@ void PageWindow::PaintBackground(HDC dc) {
 }
 
 LRESULT PageWindow::OnCommand(int id, int code, HWND control) {
-  if (control && (code == BN_CLICKED || code == STN_CLICKED)) OnClicked(id);
+  if (!control) return 0;
+  if (code == BN_CLICKED || code == STN_CLICKED) OnClicked(id);
+  else OnControlNotice(id, code);
   return 0;
 }
 
@@ -154,8 +143,9 @@ LRESULT PageWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto colour = textColours_.find(reinterpret_cast<HWND>(lParam));
       if (colour == textColours_.end()) break;
       HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, colour->second);
-      return BackdropUnder(colour->first, dc);
+      return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
     }
     default: break;
   }

@@ -50,6 +50,8 @@ class PageWindow : public Window {
   virtual void Build() = 0;
   // A click (BN_CLICKED or STN_CLICKED) of child `id`.
   virtual void OnClicked(int id) { (void)id; }
+  // Any other notification code of child `id` (a list's new choice, say).
+  virtual void OnControlNotice(int id, int code) { (void)id, (void)code; }
   // Any other message of the page.
   virtual LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -64,15 +66,19 @@ class PageWindow : public Window {
   // A static text at (x, y), w x h, drawn transparently in `colour`.
   HWND AddText(int id, const std::wstring& text, int x, int y, int w, int h, HFONT font,
                COLORREF colour = kPageTitleColour, DWORD style = SS_LEFT);
+  // The page description over the page, room for two lines.
+  HWND AddDescription(int id) { return AddText(id, L"", 120, 93, 650, 40, BodyFont()); }
+  // The heading of the left-hand column (which PC this is), two lines.
+  HWND AddPcHeading(int id) { return AddText(id, L"", 48, 148, 180, 48, HeadingFont()); }
   // Changes a text and repaints the background under it, so the old text goes.
   void SetText(int id, const std::wstring& text);
   void ShowControl(int id, bool shown);
-  // An image of PNG resource `resourceId` painted on the background at (x, y).
-  void AddImage(int resourceId, int x, int y);
+  // An image of PNG resource `resourceId` painted on the background at
+  // (x, y); returns its number on the page.
+  int AddImage(int resourceId, int x, int y);
+  // Shows or hides every image of `resourceId`, or the image numbered `index`.
   void ShowImage(int resourceId, bool shown);
-  // For WM_CTLCOLORSTATIC of a child that stands on the page: its text
-  // drawn transparently over the page's own background.
-  LRESULT BackdropUnder(HWND child, HDC dc);
+  void ShowImageAt(int index, bool shown);
 
  private:
   struct PageImage {
@@ -88,7 +94,6 @@ class PageWindow : public Window {
   LRESULT OnCommand(int id, int code, HWND control) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintBackground(HDC dc);
-  void RenderBackdrop();
   void RepaintUnder(HWND child);
 
   PageContext context_;
@@ -97,8 +102,6 @@ class PageWindow : public Window {
   GdiOwner<HFONT> headingFont_, bodyFont_;
   std::vector<GdiOwner<HFONT>> ownFonts_;
   std::map<HWND, COLORREF> textColours_;
-  GdiOwner<HBITMAP> backdrop_;
-  GdiOwner<HBRUSH> backdropBrush_;
 };
 
 }  // namespace tvx

@@ -15,14 +15,14 @@ constexpr RECT kDriveCaptionBox{55, 20, 255, 90};
 }  // namespace
 
 void StorePageWindow::Build() {
-  AddText(kStoreDescription, L"", 120, 93, 650, 30, BodyFont());
-  AddText(kStorePcLabel, L"", 48, 148, 180, 40, HeadingFont());
+  AddDescription(kStoreDescription);
+  AddPcHeading(kStorePcLabel);
   AddText(kStoreTitle, L"", 240, 148, 300, 40, HeadingFont());
   AddImage(kUsbBullet, 41, 198);
   AddText(kStoreUsbLabel, L"", 62, 198, 150, 40, BodyFont(), kPageLabelColour);
   AddImage(kNoDriveSymbol, 234, 189);
-  AddText(kStoreNoDrive1, L"", 295, 196, 440, 30, BodyFont(), kPageTextColour);
-  AddText(kStoreNoDrive2, L"", 295, 215, 440, 30, BodyFont(), kPageTextColour);
+  AddText(kStoreNoDrive1, L"", 295, 196, 440, 19, BodyFont(), kPageTextColour);
+  AddText(kStoreNoDrive2, L"", 295, 215, 440, 40, BodyFont(), kPageTextColour);
   ShowNoDriveTexts(false);
   for (int i = 0; i < kStoreDriveOptions; ++i) {
     options_[i].Attach(CreateChild(Handle(), kStoreOptionIds[i], L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, 0,
@@ -58,7 +58,7 @@ void StorePageWindow::SetDriveCaption(int option, const std::wstring& text) {
   caption.face = kPageFontFace;
   caption.height = 12;
   caption.box = kDriveCaptionBox;
-  caption.format = DT_LEFT | DT_WORDBREAK;
+  caption.format = DT_LEFT;  // the name on the first line, the size on the second
   options_[option].SetCaption(caption);
 }
 
