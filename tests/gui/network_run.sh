@@ -1,0 +1,244 @@
+#!/usr/bin/env bash
+# A whole migration between two Tralvex.exe under Wine, driven by a user's
+# clicks: the old PC (198.18.0.200) sends over the network, the new PC
+# (198.18.0.9) searches its /24, finds it, and receives. Each PC has a Wine
+# prefix, a program folder and a network namespace of its own
+# (scripts/netns.bash), so the programs reading the adapter table see only
+# the test network. The clicks are real pointer clicks on the controls that
+# show the language file's texts; every page reached is saved as a
+# screenshot, and at the end the completion page must show the files, the
+# size and the time, and every file of the old PC's documents must have
+# arrived byte for byte.
+#
+# Usage: tests/gui/network_run.sh [top]
+# Environment: RUN_LANGUAGES (default "eng kor"), RUN_SHOTS (screenshot
+# folder, default build/win64/screenshots). Skips when network namespaces
+# cannot be made. Needs the win64 build and an initialised WINEPREFIX (as
+# scripts/test makes it).
+set -uo pipefail
+top=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
+source "$top/tests/gui/common.bash"
+source "$top/scripts/netns.bash"
+shots=${RUN_SHOTS:-$shots}
+mkdir -p "$shots"
+
+if ! netns_available; then
+  echo "SKIP: network namespaces cannot be made here (root and iproute2 needed)"
+  exit 0
+fi
+[ -f "$WINEPREFIX/system.reg" ] || { echo "network run: no Wine prefix at $WINEPREFIX"; exit 1; }
+
+# A display of our own, wide enough for both wizards side by side.
+display=120
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1660x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+
+work=$build/gui/network-run
+# The Wine user, whose profile folder is drive_c/users/<user>.
+user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public -printf '%f\n' | head -n 1)
+cleanup() {
+  for pc in old new; do WINEPREFIX=$work/$pc/prefix wineserver -k >/dev/null 2>&1; done
+  netns_down
+  kill "$xvfb" >/dev/null 2>&1
+}
+trap cleanup EXIT
+
+fail() {
+  echo "network run ($language): $*"
+  for pc in old new; do
+    echo "--- texts on the $pc PC:"
+    on "$pc" wine "$build/support/window_texts.exe" --visible 2>/dev/null | tr -d "\r" | head -n 60
+  done
+  exit 1
+}
+
+# One PC: a copy of the test prefix whose management service lists the Wine
+# user (tests/support/wmi_accounts.cpp), and a program folder.
+make_pc() {
+  local pc=$1
+  rm -rf "${work:?}/$pc"
+  mkdir -p "$work/$pc"
+  cp -a "$WINEPREFIX" "$work/$pc/prefix"
+  # Wine links the user's Documents, Desktop, Music... to the Unix home
+  # folder; each PC gets folders of its own instead.
+  local link
+  for link in "$work/$pc/prefix/drive_c/users/$user"/*; do
+    [ -L "$link" ] && rm "$link" && mkdir "$link"
+  done
+  cp -r "$top/dist/win64/." "$work/$pc/program/"
+  cp "$build/support/netapi32.dll" "$work/$pc/program/"
+  WINEPREFIX=$work/$pc/prefix wine reg add \
+    'HKLM\Software\Classes\CLSID\{4590F811-1D3A-11D0-891F-00AA004B2E24}\InprocServer32' \
+    /ve /d "$(winepath -w "$build/support/wmi_accounts.dll")" /f >/dev/null 2>&1
+}
+
+# on PC COMMAND...: runs a shell function or program with that PC's prefix,
+# in that PC's namespace.
+on() {
+  local pc=$1 ns=b
+  shift
+  [ "$pc" = new ] && ns=a
+  WINEPREFIX=$work/$pc/prefix netns_run "$ns" env WINEPREFIX="$work/$pc/prefix" "$@"
+}
+
+# text SECTION KEY: a text of the language file of this run.
+text() {
+  iconv -f UTF-16 -t UTF-8 "$top/dist/win64/Lang/Lang${language^^}.ini" | tr -d '\r' |
+    awk -v section="[$1]" -v key="$2" -F= '
+      /^\[/ { inside = ($0 == section) }
+      inside && $1 == key { sub(/^[^=]*=/, ""); print; exit }'
+}
+
+# wait_text PC TEXT [SECONDS]: waits until TEXT shows on that PC.
+wait_text() {
+  local pc=$1 wanted=$2 seconds=${3:-60}
+  for _ in $(seq $((seconds * 2))); do
+    on "$pc" wine "$build/support/window_texts.exe" --visible 2>/dev/null | tr -d '\r' | grep -qxF -- "  $wanted" && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
+# click PC TEXT: a pointer click in the middle of the visible, enabled
+# control that shows TEXT (waits up to 30 s for it).
+click() {
+  local pc=$1 wanted=$2 where
+  for _ in $(seq 60); do
+    where=$(on "$pc" wine "$build/support/window_texts.exe" --where "$wanted" 2>/dev/null | tr -d '\r')
+    if [ -n "$where" ]; then
+      # shellcheck disable=SC2086
+      xdotool mousemove $where click 1
+      sleep 0.5
+      return 0
+    fi
+    sleep 0.5
+  done
+  fail "no enabled '$wanted' on the $pc PC"
+}
+
+# shot PC NAME: the PC's wizard (and any dialog over it) as NAME.
+shot() {
+  local pc=$1 window=$old_window
+  [ "$pc" = new ] && window=$new_window
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "808x574+$X+$Y" +repage "$shots/run-$language-$2.png"
+}
+
+# Starts Tralvex.exe of a PC and places its window: the old PC on the left.
+start_pc() {
+  local pc=$1 x=0 window
+  [ "$pc" = new ] && x=830
+  local before
+  before=$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort)
+  (cd "$work/$pc/program" && on "$pc" "${language_env[@]}" \
+     WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe) >"$work/$pc.log" 2>&1 &
+  for _ in $(seq 120); do
+    window=$(comm -13 <(echo "$before") <(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort) | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "$window" ] || fail "the $pc PC's wizard did not open"
+  sleep 1  # Wine places the window when it first shows
+  xdotool windowmove "$window" "$x" 0
+  for _ in $(seq 20); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$X" = "$x" ] && break
+    sleep 0.25
+  done
+  sleep 1  # and takes the new place in
+  printf -v "${pc}_window" '%s' "$window"
+}
+
+# The old PC's documents: random bytes, which no transfer can fake.
+fill_documents() {
+  local docs=$work/old/prefix/drive_c/users/$user/Documents
+  mkdir -p "$docs/Reports 2026" "$work/old/prefix/drive_c/users/$user/Desktop"
+  head -c 3000000 /dev/urandom >"$docs/Reports 2026/annual.bin"
+  head -c 700000 /dev/urandom >"$docs/Reports 2026/été.png"
+  printf 'Dear new PC,\r\nwelcome.\r\n' >"$docs/letter.txt"
+  printf 'todo: move\r\n' >"$work/old/prefix/drive_c/users/$user/Desktop/todo.txt"
+}
+
+run_language() {
+  language=$1
+  language_env=()
+  [ "$language" = kor ] && language_env=(LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8)
+  netns_up 198.18.0.9 198.18.0.200 || fail "the test network could not be made"
+  trap cleanup EXIT
+  make_pc old
+  make_pc new
+  fill_documents
+  local next send receive network yes finish
+  next=$(text COMMON NEXT) send=$(text COMMON SENDPC) receive=$(text COMMON RECEIVEPC)
+  network=$(text COMMON TNETWORK) yes=$(text COMMON YES) finish=$(text COMMON FINISH)
+
+  # The old PC: send over the network, the data page, then it waits.
+  start_pc old
+  wait_text old "$next" || fail "the old PC shows no intro page"
+  shot old 01-intro
+  click old "$next"
+  click old "$send"
+  click old "$network"
+  shot old 02-send-network
+  click old "$next"
+  wait_text old "$(text SELECTDATA PAGEDESC)" || fail "the old PC shows no data page"
+  shot old 03-data
+  click old "$next"
+  wait_text old "$(text NTCONFIG WAITDESC)" || fail "the old PC does not wait for the new PC"
+  shot old 04-waiting
+
+  # The new PC: receive over the network; it searches and finds the old PC.
+  start_pc new
+  wait_text new "$next" || fail "the new PC shows no intro page"
+  click new "$next"
+  click new "$receive"
+  click new "$network"
+  shot new 05-receive-network
+  click new "$next"
+  wait_text old "$(text MESSAGE PEERASK)" 60 || fail "the old PC was never asked about the new PC"
+  shot new 06-found-connecting
+  shot old 07-asked
+  click old "$yes"
+  wait_text new "$(text ACCOUNT PAGEDESC)" 60 || fail "the new PC shows no account page"
+  shot new 08-accounts
+  click new "$next"
+  wait_text new "$(text RUN LOAD)" 60 || fail "the new PC does not apply"
+  shot old 09-sending-run
+  shot new 10-receiving-run
+  wait_text new "$(text COMPLETE PAGEDESC)" 180 || fail "the new PC never completed"
+  wait_text old "$(text FINISH PAGEDESC)" 30 || fail "the old PC never finished"
+  shot old 11-finish
+  shot new 12-complete
+
+  # The completion page shows the files, the size and the time taken.
+  local texts
+  texts=$(on new wine "$build/support/window_texts.exe" --visible | tr -d '\r')
+  grep -qE '^  (0 |0$)' <<<"$texts" && fail "the completion page shows nothing moved"
+  grep -qE '^  [0-9]{2}:[0-9]{2}:[0-9]{2}$' <<<"$texts" || fail "the completion page shows no time taken"
+
+  # Every document arrived byte for byte.
+  local moved=0 file
+  while IFS= read -r -d '' file; do
+    local relative=${file#"$work/old/prefix/drive_c/users/$user/"}
+    cmp -s "$file" "$work/new/prefix/drive_c/users/$user/$relative" || fail "'$relative' did not arrive intact"
+    moved=$((moved + 1))
+  done < <(find "$work/old/prefix/drive_c/users/$user/Documents" "$work/old/prefix/drive_c/users/$user/Desktop" \
+             -type f -print0)
+  [ "$moved" -ge 4 ] || fail "only $moved documents to compare"
+  echo "network run ($language): $moved documents moved byte for byte; completion page: $(
+    grep -E '^  ([0-9]|[0-9.]+ [A-Za-z]+$)' <<<"$texts" | tr -d ' ' | tr '\n' ' ')"
+
+  click new "$finish"
+  # The restart question on leaving the completion page: not now.
+  click new "$(text COMMON NO)"
+  click old "$finish"
+  for pc in old new; do on "$pc" wineserver -w; done
+  netns_down
+}
+
+for language in ${RUN_LANGUAGES:-eng kor}; do run_language "$language"; done
+echo "network run: screenshots $shots/run-*.png"
