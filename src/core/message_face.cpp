@@ -11,6 +11,9 @@ constexpr MessageRect kWaitTextRect{34, 95, 400, 70};
 constexpr MessageRect kWaitTextRectTall{34, 95, 400, 90};  // German and Bulgarian
 constexpr MessageRect kWaitStripRect{34, 149, 399, 6};
 constexpr MessageRect kWaitStripRectLowered{34, 152, 399, 6};
+// Where no name field or check box sits below the text, its box reaches
+// down to the buttons, so a text of two or three lines shows whole.
+constexpr int kTextBottom = 180;
 
 bool LowersText(std::uint16_t languageId) { return languageId == 1032 || languageId == 1036; }
 bool NeedsTallWaitText(std::uint16_t languageId) {
@@ -71,6 +74,9 @@ MessageFace MessageFaceFor(std::int32_t kind, const std::wstring& title, const s
   face.textRect = LowersText(language.LanguageId()) ? kTextRectLowered : kTextRect;
   FillButtons(kind, language, face);
   FillExtras(kind, initialName, language, face);
+  if (kind != kMessageWait && !face.nameShown && !face.checkBoxShown) {
+    face.textRect.height = kTextBottom - face.textRect.y;
+  }
   return face;
 }
 

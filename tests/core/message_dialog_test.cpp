@@ -120,8 +120,9 @@ TEST_F(MessageDialog, WindowClosedWithoutAnAnswerCountsAsTheRightButton) {
 TEST_F(MessageDialog, LayoutFollowsKindAndLanguage) {
   struct Row { std::uint16_t language; std::int32_t kind; MessageRect title, text, strip; };
   const Row rows[] = {
-      {1033, kMessageOk, {102, 61, 350, 60}, {102, 100, 350, 30}, {}},
-      {1036, kMessageYesNo, {102, 61, 350, 60}, {102, 130, 350, 30}, {}},
+      {1033, kMessageOk, {102, 61, 350, 60}, {102, 100, 350, 80}, {}},
+      {1036, kMessageYesNo, {102, 61, 350, 60}, {102, 130, 350, 50}, {}},
+      {1033, kMessageNewAccount, {102, 61, 350, 60}, {102, 100, 350, 30}, {}},
       {1032, kMessageWait, {34, 61, 400, 40}, {34, 95, 400, 70}, {34, 149, 399, 6}},
       {1026, kMessageWait, {34, 61, 400, 40}, {34, 95, 400, 90}, {34, 152, 399, 6}},
   };

@@ -102,6 +102,16 @@ wait_text() {
   return 1
 }
 
+# wait_percent PC: waits until a percentage shows on that PC's page.
+wait_percent() {
+  for _ in $(seq 120); do
+    on "$1" wine "$build/support/window_texts.exe" --visible 2>/dev/null | tr -d '\r' |
+      grep -qE '^  [0-9]+%$' && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
 # click PC TEXT: a pointer click in the middle of the visible, enabled
 # control that shows TEXT (waits up to 30 s for it).
 click() {
@@ -135,7 +145,7 @@ start_pc() {
   local before
   before=$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort)
   (cd "$work/$pc/program" && on "$pc" "${language_env[@]}" \
-     WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe) >"$work/$pc.log" 2>&1 &
+     TRALVEX_STATETOOL_SLOW_MS=1500 WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe) >"$work/$pc.log" 2>&1 &
   for _ in $(seq 120); do
     window=$(comm -13 <(echo "$before") <(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort) | head -n 1)
     [ -n "$window" ] && break
@@ -166,7 +176,13 @@ fill_documents() {
 run_language() {
   language=$1
   language_env=()
-  [ "$language" = kor ] && language_env=(LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8)
+  if [ "$language" = kor ]; then
+    # A Korean locale of our own: without one installed, Wine would read
+    # the file names of the Unix side as ASCII.
+    mkdir -p "$work/locale"
+    localedef -i ko_KR -f UTF-8 "$work/locale/ko_KR.UTF-8" >/dev/null 2>&1 || fail "no Korean locale"
+    language_env=(LOCPATH="$work/locale" LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8)
+  fi
   netns_up 198.18.0.9 198.18.0.200 || fail "the test network could not be made"
   trap cleanup EXIT
   make_pc old
@@ -206,13 +222,19 @@ run_language() {
   wait_text new "$(text ACCOUNT PAGEDESC)" 60 || fail "the new PC shows no account page"
   shot new 08-accounts
   click new "$next"
-  wait_text new "$(text RUN LOAD)" 60 || fail "the new PC does not apply"
-  shot old 09-sending-run
-  shot new 10-receiving-run
+  # Each stage with its percentage, as the stand-in tool goes slowly.
+  wait_text old "$(text RUN SCAN)" 60 || fail "the old PC does not collect"
+  wait_percent old || fail "the old PC shows no percentage while collecting"
+  shot old 09-collecting
+  shot new 10-waiting-for-the-store
+  wait_text new "$(text RUN LOAD)" 120 || fail "the new PC does not apply"
+  wait_percent new || fail "the new PC shows no percentage while applying"
+  shot new 11-applying
+  shot old 12-receiver-applies
   wait_text new "$(text COMPLETE PAGEDESC)" 180 || fail "the new PC never completed"
   wait_text old "$(text FINISH PAGEDESC)" 30 || fail "the old PC never finished"
-  shot old 11-finish
-  shot new 12-complete
+  shot old 13-finish
+  shot new 14-complete
 
   # The completion page shows the files, the size and the time taken.
   local texts

@@ -243,7 +243,7 @@ IWbemLocator* WineLocator() {
   static HMODULE module = LoadLibraryW(L"C:\\windows\\system32\\wbem\\wbemprox.dll");
   if (!module) return nullptr;
   using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  const auto get = reinterpret_cast<GetClassObject>(GetProcAddress(module, "DllGetClassObject"));
+  const auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
   IClassFactory* factory = nullptr;
   if (!get || FAILED(get(CLSID_WbemLocator, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     return nullptr;
