@@ -112,7 +112,7 @@ TEST_F(ConfigurationPageTest, ButtonsStartTheirPrograms) {
   const Row rows[] = {
       {&CConfiguration::OnDisplaySettings, L"rundll32.exe", L"shell32.dll,Control_RunDLL desk.cpl,,2"},
       {&CConfiguration::OnSystemUpdate, L"control", L"update"},
-      {&CConfiguration::OnMakerSite, L"iexplore.exe", kMakerSite},
+      {&CConfiguration::OnMakerSite, L"hh.exe", L"\"C:\\P\\Help\\help_eng.chm::/config.htm\""},
       {&CConfiguration::OnNetworkState, L"explorer.exe", L"shell:::{8E908FC9-BECC-40f6-915B-F4CA0E70D03D}"},
       {&CConfiguration::OnSecurityCentre, L"control", L"wscui.cpl"},
   };
@@ -127,11 +127,11 @@ TEST_F(ConfigurationPageTest, ButtonsStartTheirPrograms) {
   EXPECT_EQ(softwareLists_, 1);
 }
 
-TEST_F(ConfigurationPageTest, KoreanGetsItsOwnSite) {
+TEST_F(ConfigurationPageTest, KoreanGetsItsOwnHelpFile) {
   UseLanguage(1042);
   page_.OnMakerSite();
   ASSERT_EQ(shell_.starts.size(), 1u);
-  EXPECT_EQ(shell_.starts[0].parameters, kMakerSiteKorean);
+  EXPECT_EQ(shell_.starts[0].parameters, L"\"C:\\P\\Help\\help_kor.chm::/config.htm\"");
 }
 
 TEST_F(ConfigurationPageTest, SettingsFileGivesTheHostAndSitesUnusableValuesTakeDefaults) {
@@ -163,8 +163,12 @@ TEST_F(ConfigurationPageTest, SettingsFileGivesTheHostAndSitesUnusableValuesTake
     UseLanguage(1033);
     EXPECT_EQ(internet_.asked, std::vector<std::wstring>{row.host});
     ASSERT_EQ(shell_.starts.size(), 2u);
-    EXPECT_EQ(shell_.starts[0].parameters, row.site);
-    EXPECT_EQ(shell_.starts[1].parameters, row.korean);
+    // Without a site the help file opens instead.
+    EXPECT_EQ(shell_.starts[0].file, *row.site ? L"iexplore.exe" : L"hh.exe");
+    EXPECT_EQ(shell_.starts[0].parameters, *row.site ? row.site : L"\"C:\\P\\Help\\help_eng.chm::/config.htm\"");
+    EXPECT_EQ(shell_.starts[1].file, *row.korean ? L"iexplore.exe" : L"hh.exe");
+    EXPECT_EQ(shell_.starts[1].parameters,
+              *row.korean ? row.korean : L"\"C:\\P\\Help\\help_kor.chm::/config.htm\"");
   }
 }
 

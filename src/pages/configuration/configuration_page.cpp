@@ -125,7 +125,14 @@ void CConfiguration::OnSystemUpdate() { Start(L"control", L"update"); }
 void CConfiguration::OnMakerSite() {
   const bool korean = ToUpper(services_.language.LanguageIdText()) == L"1042";
   const ConfigurationValues values = Values();
-  Start(L"iexplore.exe", korean ? values.makerSiteKorean : values.makerSite);
+  const std::wstring& site = korean ? values.makerSiteKorean : values.makerSite;
+  if (!site.empty()) {
+    Start(L"iexplore.exe", site);
+    return;
+  }
+  // The help viewer takes "file::/page"; quoted, as the program folder may
+  // hold spaces.
+  Start(L"hh.exe", L"\"" + services_.language.HelpPath() + L"::/" + kSetupHelpTopic + L"\"");
 }
 
 void CConfiguration::OnRecoveryTool() {

@@ -24,15 +24,19 @@ constexpr int kNetworkNone = 103;          // no connection
 // The page's settings live in the program folder's settings file, section
 // kSettingsSection: the host whose resolution shows that the internet is
 // reachable, and the maker's web site for Korean and for every other
-// language. A missing or unusable value takes its default.
+// language. A missing or unusable value takes its default: a public name
+// that is there for as long as the internet is, and no web site, so the
+// maker's button opens the help file's page about setting up the new PC.
 inline constexpr wchar_t kSettingsFileName[] = L"Tralvex.ini";
 inline constexpr wchar_t kSettingsSection[] = L"CONFIGURATION";
 inline constexpr wchar_t kReachabilityHostKey[] = L"ReachabilityHost";
 inline constexpr wchar_t kMakerSiteKey[] = L"MakerSite";
 inline constexpr wchar_t kMakerSiteKoreanKey[] = L"MakerSiteKorean";
-inline constexpr wchar_t kReachabilityHost[] = L"www.kelvaro.com";
-inline constexpr wchar_t kMakerSiteKorean[] = L"http://www.kelvaro.co.kr";
-inline constexpr wchar_t kMakerSite[] = L"http://www.kelvaro.com";
+inline constexpr wchar_t kReachabilityHost[] = L"www.iana.org";
+inline constexpr wchar_t kMakerSiteKorean[] = L"";
+inline constexpr wchar_t kMakerSite[] = L"";
+// The help file's page the maker's button opens when no site is set.
+inline constexpr wchar_t kSetupHelpTopic[] = L"config.htm";
 
 struct ConfigurationValues {
   std::wstring reachabilityHost = kReachabilityHost;
