@@ -138,14 +138,15 @@ shot() {
   import -window root -crop "808x574+$X+$Y" +repage "$shots/run-$language-$2.png"
 }
 
-# Starts Tralvex.exe of a PC and places its window: the old PC on the left.
+# start_pc PC [ARGUMENT]: starts Tralvex.exe of a PC and places its window:
+# the old PC on the left.
 start_pc() {
   local pc=$1 x=0 window
   [ "$pc" = new ] && x=830
   local before
   before=$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort)
   (cd "$work/$pc/program" && on "$pc" "${language_env[@]}" \
-     TRALVEX_STATETOOL_SLOW_MS=1500 WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe) >"$work/$pc.log" 2>&1 &
+     TRALVEX_STATETOOL_SLOW_MS=1500 WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe ${2:+"$2"}) >"$work/$pc.log" 2>&1 &
   for _ in $(seq 120); do
     window=$(comm -13 <(echo "$before") <(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort) | head -n 1)
     [ -n "$window" ] && break
@@ -163,8 +164,16 @@ start_pc() {
   printf -v "${pc}_window" '%s' "$window"
 }
 
-# The old PC's documents: random bytes, which no transfer can fake.
+# The old PC's documents: random bytes, which no transfer can fake; and two
+# installed programs for the software list.
 fill_documents() {
+  local program
+  for program in "Orchard Photo Editor 5" "Quillnote 2026"; do
+    on old wine reg add "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$program" \
+      /v DisplayName /d "$program" /f >/dev/null 2>&1
+    on old wine reg add "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$program" \
+      /v UninstallString /d "C:\\Program Files\\$program\\uninstall.exe" /f >/dev/null 2>&1
+  done
   local docs=$work/old/prefix/drive_c/users/$user/Documents
   mkdir -p "$docs/Reports 2026" "$work/old/prefix/drive_c/users/$user/Desktop"
   head -c 3000000 /dev/urandom >"$docs/Reports 2026/annual.bin"
@@ -251,6 +260,8 @@ run_language() {
   done < <(find "$work/old/prefix/drive_c/users/$user/Documents" "$work/old/prefix/drive_c/users/$user/Desktop" \
              -type f -print0)
   [ "$moved" -ge 4 ] || fail "only $moved documents to compare"
+  profile_text "$work/new/program/Applist.ini" | grep -qx "Orchard Photo Editor 5" ||
+    fail "the old PC's programs did not reach the new PC's software list"
   echo "network run ($language): $moved documents moved byte for byte; completion page: $(
     grep -E '^  ([0-9]|[0-9.]+ [A-Za-z]+$)' <<<"$texts" | tr -d ' ' | tr '\n' ' ')"
 
@@ -259,6 +270,19 @@ run_language() {
   click new "$(text COMMON NO)"
   click old "$finish"
   for pc in old new; do on "$pc" wineserver -w; done
+
+  # After the restart the new PC's follow-up starts "/config": the
+  # configuration page, and the old PC's programs in the software dialog.
+  start_pc new /config
+  wait_text new "$(text CONFIGURATION TITLE)" 60 || fail "'/config' shows no configuration page"
+  shot new 15-configuration
+  click new "$(text CONFIGURATION DESC3)"
+  wait_text new "$(text COMMON SAVE)" 30 || fail "the software dialog did not open"
+  shot new 16-software-list
+  click new "$(text COMMON CLOSE)"
+  click new "$(text COMMON CLOSE)"
+  wait_text new "$(text COMMON YES)" 10 && click new "$(text COMMON YES)"
+  on new wineserver -w
   netns_down
 }
 
