@@ -11,29 +11,44 @@
 
 namespace {
 
-// The user the program runs as, as one Win32_UserAccount record.
-class AccountObject final : public IWbemClassObject {
+// IUnknown for an object of one interface.
+template <class Interface, const IID& kInterface>
+class Unknown : public Interface {
  public:
-  AccountObject() {
-    DWORD size = UNLEN_PLUS;
-    if (!GetUserNameW(name_, &size)) name_[0] = 0;
-    size = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(domain_, &size)) domain_[0] = 0;
-  }
+  virtual ~Unknown() = default;
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IWbemClassObject) {
+    if (iid == IID_IUnknown || iid == kInterface) {
       *out = this;
       AddRef();
       return S_OK;
     }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return OtherInterface(iid, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG left = InterlockedDecrement(&refs_);
     if (left == 0) delete this;
     return left;
+  }
+
+ protected:
+  virtual HRESULT OtherInterface(REFIID, void** out) {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+
+ private:
+  LONG refs_ = 1;
+};
+
+// The user the program runs as, as one Win32_UserAccount record.
+class AccountObject final : public Unknown<IWbemClassObject, IID_IWbemClassObject> {
+ public:
+  AccountObject() {
+    DWORD size = UNLEN_PLUS;
+    if (!GetUserNameW(name_, &size)) name_[0] = 0;
+    size = MAX_COMPUTERNAME_LENGTH + 1;
+    if (!GetComputerNameW(domain_, &size)) domain_[0] = 0;
   }
   HRESULT STDMETHODCALLTYPE Get(LPCWSTR property, LONG, VARIANT* value, CIMTYPE*, LONG*) override {
     const wchar_t* text = nullptr;
@@ -78,29 +93,13 @@ class AccountObject final : public IWbemClassObject {
 
  private:
   static constexpr DWORD UNLEN_PLUS = 257;
-  LONG refs_ = 1;
   wchar_t name_[UNLEN_PLUS];
   wchar_t domain_[MAX_COMPUTERNAME_LENGTH + 1];
 };
 
 // The answer to the account query: one record.
-class AccountEnum final : public IEnumWbemClassObject {
+class AccountEnum final : public Unknown<IEnumWbemClassObject, IID_IEnumWbemClassObject> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IEnumWbemClassObject) {
-      *out = this;
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE Reset() override {
     given_ = false;
     return S_OK;
@@ -119,32 +118,17 @@ class AccountEnum final : public IEnumWbemClassObject {
   HRESULT STDMETHODCALLTYPE Skip(LONG, ULONG) override { return E_NOTIMPL; }
 
  private:
-  LONG refs_ = 1;
   bool given_ = false;
 };
 
 // Wine's own services, with the account query answered here.
-class Services final : public IWbemServices {
+class Services final : public Unknown<IWbemServices, IID_IWbemServices> {
  public:
   explicit Services(IWbemServices* real) : real_(real) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IWbemServices) {
-      *out = this;
-      AddRef();
-      return S_OK;
-    }
-    // Security settings (the proxy blanket) go to Wine's object.
-    return real_->QueryInterface(iid, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) {
-      real_->Release();
-      delete this;
-    }
-    return left;
-  }
+  ~Services() override { real_->Release(); }
+  // Security settings (the proxy blanket) go to Wine's object.
+  HRESULT OtherInterface(REFIID iid, void** out) override { return real_->QueryInterface(iid, out); }
+
   HRESULT STDMETHODCALLTYPE ExecQuery(BSTR language, BSTR query, LONG flags, IWbemContext* context,
                                       IEnumWbemClassObject** result) override {
     if (query && wcsstr(query, L"Win32_UserAccount")) {
@@ -234,7 +218,6 @@ class Services final : public IWbemServices {
   }
 
  private:
-  LONG refs_ = 1;
   IWbemServices* real_;
 };
 
@@ -254,23 +237,8 @@ IWbemLocator* WineLocator() {
   return locator;
 }
 
-class Locator final : public IWbemLocator {
+class Locator final : public Unknown<IWbemLocator, IID_IWbemLocator> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IWbemLocator) {
-      *out = this;
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE ConnectServer(const BSTR path, const BSTR user, const BSTR password,
                                           const BSTR locale, LONG flags, const BSTR authority,
                                           IWbemContext* context, IWbemServices** services) override {
@@ -283,9 +251,6 @@ class Locator final : public IWbemLocator {
     *services = new Services(inner);
     return S_OK;
   }
-
- private:
-  LONG refs_ = 1;
 };
 
 class Factory final : public IClassFactory {
