@@ -5,11 +5,7 @@
 namespace tvx {
 namespace {
 
-constexpr COLORREF kLargeTitleColour = RGB(101, 202, 255);
 constexpr COLORREF kRowColour = RGB(66, 66, 66);
-constexpr int kFirstBullet = 423;
-constexpr int kSecondBullet = 424;
-constexpr int kRule = 395;
 constexpr int kDonePicture = 289;
 constexpr int kFailedPicture = 260;
 constexpr GdipButtonImageIds kCopyImages{230, 231, 0, 232, 0};
@@ -31,9 +27,7 @@ void ResultPageWindow::Build() {
   const bool wideRows = UsesWideResultRows(language);
   const int captionWidth = wideRows ? 190 : 170;
   HFONT body = BodyFont();
-  AddImage(kFirstBullet, 41, 198);
-  AddImage(kSecondBullet, 41, 226);
-  AddImage(kRule, 40, 262);
+  AddStatusColumn(262, kResultLargeTitle, 100);
   AddImage(kDonePicture, 630, 192);
   AddImage(kFailedPicture, 670, 210);
   ShowImage(kFailedPicture, false);
@@ -46,8 +40,6 @@ void ResultPageWindow::Build() {
   AddText(kResultStateCaption, L"", 62, 226, 150, 40, body, kPageLabelColour);
   ShowControl(kResultStateCaption, false);
   AddText(kResultState, L"", 62, 226, 150, 40, body, kPageLabelColour);
-  AddText(kResultLargeTitle, L"", 41, 268, 190, 100, PageFont(kPageFontFace, 24, kPageHeadingWeight),
-          kLargeTitleColour);
   for (int row = 0; row < 3; ++row) {
     const int y = kRowsTop + row * kRowHeight;
     AddText(kRowIds[row][0], L"", kRowsLeft, y, captionWidth, kRowHeight, body, kPageLabelColour);

@@ -8,8 +8,6 @@
 namespace tvx {
 namespace {
 
-constexpr int kFirstBullet = 423;
-constexpr int kSecondBullet = 424;
 constexpr int kOctetBox = 455;
 constexpr int kOctetDot = 456;
 constexpr ButtonBitmapIds kNetButtonBitmaps{450, 451, 452, 452, 453, 454};
@@ -27,15 +25,14 @@ void NetPageWindow::BuildCommon(int pcLabelId) {
   AddText(kCtlPageDesc, L"", 120, 93, 650, 30, BodyFont());
   AddText(pcLabelId, L"", 48, 148, 180, 40, HeadingFont());
   AddText(kCtlTitle, L"", kNetColumnX, 148, 520, 40, HeadingFont());
-  // The status area: the method (its caption kept hidden) and the state.
-  AddImage(kFirstBullet, 41, 198);
+  // The status column: the method (its caption kept hidden), the state, and
+  // the state once more as the large label, as on the run pages.
+  AddStatusColumn(262, kCtlStateText, 100);
   AddText(kCtlMethodCaption, L"", 62, 198, 60, 20, BodyFont(), kPageLabelColour);
   ShowControl(kCtlMethodCaption, false);
   AddText(kCtlMethodValue, L"", 62, 198, 160, 20, BodyFont(), kPageLabelColour);
-  AddImage(kSecondBullet, 41, 224);
-  AddText(kCtlStateCaption, L"", 62, 224, 70, 20, BodyFont(), kPageLabelColour);
-  AddText(kCtlStateValue, L"", 134, 224, 90, 20, BodyFont(), kPageTextColour);
-  AddText(kCtlStateText, L"", 62, 250, 160, 20, BodyFont(), kPageTextColour);
+  AddText(kCtlStateCaption, L"", 62, 226, 70, 20, BodyFont(), kPageLabelColour);
+  AddText(kCtlStateValue, L"", 134, 226, 90, 20, BodyFont(), kPageTextColour);
   AddBubble(kCtlBubble1, kNetFirstBubbleY);
   AddBubble(kCtlBubble2, kNetSecondBubbleY);
   octetFont_ = PageFont(kPageFontFace, kOctetFontHeight, kPageHeadingWeight);

@@ -84,6 +84,18 @@ void PageWindow::RepaintUnder(HWND child) {
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void PageWindow::AddStatusColumn(int ruleY, int largeLabel, int largeLabelHeight) {
+  constexpr int kFirstBullet = 423;
+  constexpr int kSecondBullet = 424;
+  constexpr int kRule = 395;
+  constexpr COLORREF kLargeLabelColour = RGB(101, 202, 255);
+  AddImage(kFirstBullet, 41, 198);
+  AddImage(kSecondBullet, 41, 226);
+  AddImage(kRule, 40, ruleY);
+  AddText(largeLabel, L"", 41, 268, 190, largeLabelHeight, PageFont(kPageFontFace, 24, kPageHeadingWeight),
+          kLargeLabelColour);
+}
+
 int PageWindow::AddImage(int resourceId, int x, int y) {
   auto bitmap = std::make_unique<CGdiPlusBitmapResource>(Instance(), resourceId);
   images_.push_back(PageImage{resourceId, x, y, true, std::move(bitmap)});

@@ -70,6 +70,11 @@ class PageWindow : public Window {
   HWND AddDescription(int id) { return AddText(id, L"", 120, 93, 650, 40, BodyFont()); }
   // The heading of the left-hand column (which PC this is), two lines.
   HWND AddPcHeading(int id) { return AddText(id, L"", 48, 148, 180, 48, HeadingFont()); }
+  // The left-hand status column of the run, result and network pages: the
+  // bullets before the method line (y 198) and the state line (y 226), the
+  // rule at `ruleY` and, under it, the large state label `largeLabel`,
+  // `largeLabelHeight` high.
+  void AddStatusColumn(int ruleY, int largeLabel, int largeLabelHeight);
   // Changes a text and repaints the background under it, so the old text goes.
   void SetText(int id, const std::wstring& text);
   void ShowControl(int id, bool shown);

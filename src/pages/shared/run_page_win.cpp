@@ -5,13 +5,9 @@
 namespace tvx {
 namespace {
 
-constexpr COLORREF kLargeLabelColour = RGB(101, 202, 255);
 constexpr COLORREF kPanelColour = RGB(66, 66, 66);
 constexpr int kStripAnimation = 363;
 constexpr int kMessagePanel = 426;
-constexpr int kFirstBullet = 423;
-constexpr int kSecondBullet = 424;
-constexpr int kRule = 395;
 constexpr int kPanelDot = 291;
 
 // Where the left-hand lines sit: the three kinds differ a little.
@@ -45,9 +41,7 @@ RunPageWindow::~RunPageWindow() {
 void RunPageWindow::Build() {
   const LeftHandLayout layout = LayoutOf(kind_);
   AddImage(kMessagePanel, 234, 296);
-  AddImage(kFirstBullet, 41, 198);
-  AddImage(kSecondBullet, 41, 226);
-  AddImage(kRule, 40, layout.ruleY);
+  AddStatusColumn(layout.ruleY, kRunLargeLabel, layout.largeLabelHeight);
   AddImage(kPanelDot, 253, 313);
   AddImage(kPanelDot, 253, 343);
   HFONT body = BodyFont();
@@ -58,8 +52,6 @@ void RunPageWindow::Build() {
   AddText(kRunMethod, L"", 62, 198, layout.lineWidth, layout.lineHeight, body, kPageLabelColour);
   AddText(layout.stateCaptionId, L"", 62, 226, 150, layout.lineHeight, body, kPageLabelColour);
   AddText(kRunState, L"", 103, 226, layout.stateWidth, layout.lineHeight, body, kPageLabelColour);
-  AddText(kRunLargeLabel, L"", 41, 268, 190, layout.largeLabelHeight, PageFont(kPageFontFace, 24, kPageHeadingWeight),
-          kLargeLabelColour);
   AddText(kRunStageLine, L"", 234, 155, 534, 30, body, kPageTextColour);
   strip_.Attach(CreateChild(Handle(), kRunStrip, L"STATIC", SS_OWNERDRAW, 234, 191, 534, 6));
   AddText(kRunPanelLine1, L"", 263, 308, 490, 30, body, kPanelColour);
