@@ -8,7 +8,8 @@
    window_texts.exe --where TEXT
                              prints "X Y", the screen point in the middle of
                              the first visible, enabled child window whose
-                             text is TEXT, so a script can click it as a user
+                             text is TEXT (or holds it, when TEXT ends in
+                             "*"), so a script can click it as a user
                              would; status 1 when there is none. */
 #include <stdio.h>
 #include <wchar.h>
@@ -47,7 +48,12 @@ static BOOL CALLBACK FindChild(HWND child, LPARAM unused) {
   (void)unused;
   wchar_t text[1024];
   if (!IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
-  if (GetWindowTextW(child, text, 1024) > 0 && wcscmp(text, wanted) == 0) {
+  const size_t length = wcslen(wanted);
+  const int part = length > 0 && wanted[length - 1] == L'*';
+  if (part) wanted[length - 1] = 0;
+  const int match = GetWindowTextW(child, text, 1024) > 0 && (part ? wcsstr(text, wanted) != NULL : wcscmp(text, wanted) == 0);
+  if (part) wanted[length - 1] = L'*';
+  if (match) {
     found = child;
     return FALSE;
   }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# A whole migration between two Tralvex.exe under Wine, driven by a user's
-# clicks: the old PC (198.18.0.200) sends over the network, the new PC
-# (198.18.0.9) searches its /24, finds it, and receives. Each PC has a Wine
+# Whole migrations between two Tralvex.exe under Wine, driven by a user's
+# clicks: first the old PC (198.18.0.200) sends over the network and the new
+# PC (198.18.0.9) searches its /24, finds it, and receives; then the old PC
+# captures onto a USB drive (a folder both PCs see as E:, which the test
+# netapi32.dll reports on the USB bus) and the new PC applies from it. Each PC has a Wine
 # prefix, a program folder and a network namespace of its own
 # (scripts/netns.bash), so the programs reading the adapter table see only
 # the test network. The clicks are real pointer clicks on the controls that
@@ -10,7 +12,7 @@
 # size and the time, and every file of the old PC's documents must have
 # arrived byte for byte.
 #
-# Usage: tests/gui/network_run.sh [top]
+# Usage: tests/gui/migration_run.sh [top]
 # Environment: RUN_LANGUAGES (default "eng kor"), RUN_SHOTS (screenshot
 # folder, default build/win64/screenshots). Skips when network namespaces
 # cannot be made. Needs the win64 build and an initialised WINEPREFIX (as
@@ -36,7 +38,7 @@ xvfb=$!
 export DISPLAY=":$display"
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 
-work=$build/gui/network-run
+work=$build/gui/migration-run
 # The Wine user, whose profile folder is drive_c/users/<user>.
 user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public -printf '%f\n' | head -n 1)
 cleanup() {
@@ -47,7 +49,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
-  echo "network run ($language): $*"
+  echo "migration run ($language): $*"
   for pc in old new; do
     echo "--- texts on the $pc PC:"
     on "$pc" wine "$build/support/window_texts.exe" --visible 2>/dev/null | tr -d "\r" | head -n 60
@@ -146,7 +148,7 @@ start_pc() {
   local before
   before=$(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort)
   (cd "$work/$pc/program" && on "$pc" "${language_env[@]}" \
-     TVX_GUI_OBJECTS_FILE="$(winepath -w "$work/$pc/gui-objects.txt" 2>/dev/null)" \
+     TVX_USB_DRIVES=E TVX_GUI_OBJECTS_FILE="$(winepath -w "$work/$pc/gui-objects.txt" 2>/dev/null)" \
      TRALVEX_STATETOOL_SLOW_MS=2500 WINEDLLOVERRIDES="mscoree,mshtml=;netapi32=n,b" wine ./Tralvex.exe ${2:+"$2"}) >"$work/$pc.log" 2>&1 &
   for _ in $(seq 120); do
     window=$(comm -13 <(echo "$before") <(xdotool search --name '^Kelvaro Tralvex$' 2>/dev/null | sort) | head -n 1)
@@ -189,7 +191,7 @@ check_leaks() {
   read -r gdi_before user_before own_before <<<"$2"
   read -r gdi_now user_now own_now <<<"$(gui_objects "$1")"
   [ -n "$own_before" ] && [ -n "$own_now" ] || fail "no object counts from the $1 PC"
-  echo "network run ($language): the $1 PC holds GDI $gdi_before -> $gdi_now (its own $own_before -> $own_now)," \
+  echo "migration run ($language): the $1 PC holds GDI $gdi_before -> $gdi_now (its own $own_before -> $own_now)," \
     "USER $user_before -> $user_now"
   [ $((own_now - own_before)) -le 24 ] && [ $((user_now - user_before)) -le 8 ] ||
     fail "the $1 PC holds more objects at the end than on its first page"
@@ -211,6 +213,30 @@ fill_documents() {
   head -c 700000 /dev/urandom >"$docs/Reports 2026/été.png"
   printf 'Dear new PC,\r\nwelcome.\r\n' >"$docs/letter.txt"
   printf 'todo: move\r\n' >"$work/old/prefix/drive_c/users/$user/Desktop/todo.txt"
+}
+
+# check_moved WAY: the completion page shows the files, the size and the
+# time taken, and every document of the old PC arrived byte for byte.
+check_moved() {
+  # The completion page shows the files, the size and the time taken.
+  local texts
+  texts=$(on new wine "$build/support/window_texts.exe" --visible | tr -d '\r')
+  grep -qE '^  (0 |0$)' <<<"$texts" && fail "the completion page shows nothing moved"
+  grep -qE '^  [0-9]{2}:[0-9]{2}:[0-9]{2}$' <<<"$texts" || fail "the completion page shows no time taken"
+
+  # Every document arrived byte for byte.
+  local moved=0 file
+  while IFS= read -r -d '' file; do
+    local relative=${file#"$work/old/prefix/drive_c/users/$user/"}
+    cmp -s "$file" "$work/new/prefix/drive_c/users/$user/$relative" || fail "'$relative' did not arrive intact"
+    moved=$((moved + 1))
+  done < <(find "$work/old/prefix/drive_c/users/$user/Documents" "$work/old/prefix/drive_c/users/$user/Desktop" \
+             -type f -print0)
+  [ "$moved" -ge 4 ] || fail "only $moved documents to compare"
+  profile_text "$work/new/program/Applist.ini" | grep -qx "Orchard Photo Editor 5" ||
+    fail "the old PC's programs did not reach the new PC's software list"
+  echo "$1 run ($language): $moved documents moved byte for byte; completion page: $(
+    grep -E '^  ([0-9]|[0-9.]+ [A-Za-z]+$)' <<<"$texts" | tr -d ' ' | tr '\n' ' ')"
 }
 
 run_language() {
@@ -281,26 +307,7 @@ run_language() {
   check_leaks old "$old_objects"
   check_leaks new "$new_objects"
 
-  # The completion page shows the files, the size and the time taken.
-  local texts
-  texts=$(on new wine "$build/support/window_texts.exe" --visible | tr -d '\r')
-  grep -qE '^  (0 |0$)' <<<"$texts" && fail "the completion page shows nothing moved"
-  grep -qE '^  [0-9]{2}:[0-9]{2}:[0-9]{2}$' <<<"$texts" || fail "the completion page shows no time taken"
-
-  # Every document arrived byte for byte.
-  local moved=0 file
-  while IFS= read -r -d '' file; do
-    local relative=${file#"$work/old/prefix/drive_c/users/$user/"}
-    cmp -s "$file" "$work/new/prefix/drive_c/users/$user/$relative" || fail "'$relative' did not arrive intact"
-    moved=$((moved + 1))
-  done < <(find "$work/old/prefix/drive_c/users/$user/Documents" "$work/old/prefix/drive_c/users/$user/Desktop" \
-             -type f -print0)
-  [ "$moved" -ge 4 ] || fail "only $moved documents to compare"
-  profile_text "$work/new/program/Applist.ini" | grep -qx "Orchard Photo Editor 5" ||
-    fail "the old PC's programs did not reach the new PC's software list"
-  echo "network run ($language): $moved documents moved byte for byte; completion page: $(
-    grep -E '^  ([0-9]|[0-9.]+ [A-Za-z]+$)' <<<"$texts" | tr -d ' ' | tr '\n' ' ')"
-
+  check_moved network
   click new "$finish"
   # The restart question on leaving the completion page: not now.
   click new "$(text COMMON NO)"
@@ -319,7 +326,66 @@ run_language() {
   click new "$finish"
   on new wineserver -w
   netns_down
+  usb_run
+}
+
+# The same documents through a USB drive: the old PC captures onto E:, the
+# new PC applies from it.
+usb_run() {
+  netns_up 198.18.0.9 198.18.0.200 || fail "the test network could not be made"
+  trap cleanup EXIT
+  make_pc old
+  make_pc new
+  fill_documents
+  rm -rf "${work:?}/usb"
+  mkdir -p "$work/usb"
+  # Wine finds its drives when a session starts: end the sessions that
+  # setting the PCs up began.
+  for pc in old new; do
+    ln -sfn "$work/usb" "$work/$pc/prefix/dosdevices/e:"
+    WINEPREFIX=$work/$pc/prefix wineserver -k >/dev/null 2>&1
+  done
+  local next finish usb
+  next=$(text COMMON NEXT) finish=$(text COMMON FINISH) usb=$(text COMMON TUSB)
+
+  start_pc old
+  click old "$next"
+  click old "$(text COMMON SENDPC)"
+  click old "$usb"
+  click old "$next"
+  wait_text old "$(text SELECTDATA PAGEDESC)" || fail "the old PC shows no data page"
+  click old "$next"
+  wait_text old "$(text SELECTDATASTORE TITLE)" || fail "the old PC shows no USB drive page"
+  shot old 21-usb-drives
+  click old "(E:)*"
+  shot old 22-usb-drive-chosen
+  click old "$next"
+  wait_percent old || fail "the old PC shows no percentage while capturing onto the drive"
+  shot old 23-usb-capturing
+  wait_text old "$(text FINISH PAGEDESC)" 120 || fail "the old PC never finished the capture"
+  shot old 24-usb-finish
+  [ -s "$work/usb/TVX/USMT/USMT.MIG" ] || fail "no store on the USB drive"
+  click old "$finish"
+  on old wineserver -w
+
+  start_pc new
+  click new "$next"
+  click new "$(text COMMON RECEIVEPC)"
+  click new "$usb"
+  click new "$next"
+  wait_text new "$(text ACCOUNT PAGEDESC)" 60 || fail "the new PC found no store on the drive"
+  shot new 25-usb-accounts
+  click new "$next"
+  wait_percent new || fail "the new PC shows no percentage while applying from the drive"
+  shot new 26-usb-applying
+  wait_text new "$(text COMPLETE PAGEDESC)" 120 || fail "the new PC never completed from the drive"
+  shot new 27-usb-complete
+  check_moved USB
+  click new "$finish"
+  click new "$(text COMMON NO)"
+  on new wineserver -w
+  netns_down
 }
 
 for language in ${RUN_LANGUAGES:-eng kor}; do run_language "$language"; done
-echo "network run: screenshots $shots/run-*.png"
+echo "migration run: screenshots $shots/run-*.png"
