@@ -3,8 +3,8 @@
 # clicks: first the old PC (198.18.0.200) sends over the network and the new
 # PC (198.18.0.9) searches its /24, finds it, and receives; then the old PC
 # captures onto a USB drive (a folder both PCs see as E:, which the test
-# netapi32.dll reports on the USB bus) and the new PC applies from it. Each PC has a Wine
-# prefix, a program folder and a network namespace of its own
+# netapi32.dll reports on the USB bus) and the new PC applies from it. Each
+# PC has a Wine prefix, a program folder and a network namespace of its own
 # (scripts/netns.bash), so the programs reading the adapter table see only
 # the test network. The clicks are real pointer clicks on the controls that
 # show the language file's texts; every page reached is saved as a
@@ -28,7 +28,7 @@ if ! netns_available; then
   echo "SKIP: network namespaces cannot be made here (root and iproute2 needed)"
   exit 0
 fi
-[ -f "$WINEPREFIX/system.reg" ] || { echo "network run: no Wine prefix at $WINEPREFIX"; exit 1; }
+[ -f "$WINEPREFIX/system.reg" ] || { echo "migration run: no Wine prefix at $WINEPREFIX"; exit 1; }
 
 # A display of our own, wide enough for both wizards side by side.
 display=120
@@ -58,7 +58,7 @@ fail() {
 }
 
 # One PC: a copy of the test prefix whose management service lists the Wine
-# user (tests/support/wmi_accounts.cpp), and a program folder.
+# user (tests/support/wine/wmi_accounts.cpp), and a program folder.
 make_pc() {
   local pc=$1
   rm -rf "${work:?}/$pc"
@@ -77,8 +77,8 @@ make_pc() {
     /ve /d "$(winepath -w "$build/support/wmi_accounts.dll")" /f >/dev/null 2>&1
 }
 
-# on PC COMMAND...: runs a shell function or program with that PC's prefix,
-# in that PC's namespace.
+# on PC PROGRAM...: runs a program with that PC's prefix, in that PC's
+# namespace.
 on() {
   local pc=$1 ns=b
   shift
@@ -141,7 +141,8 @@ shot() {
 }
 
 # start_pc PC [ARGUMENT]: starts Tralvex.exe of a PC and places its window:
-# the old PC on the left.
+# the old PC on the left. The stand-in tool pauses 2.5 s a file, so every
+# stage stays long enough to be seen with its percentage.
 start_pc() {
   local pc=$1 x=0 window
   [ "$pc" = new ] && x=830
@@ -218,7 +219,6 @@ fill_documents() {
 # check_moved WAY: the completion page shows the files, the size and the
 # time taken, and every document of the old PC arrived byte for byte.
 check_moved() {
-  # The completion page shows the files, the size and the time taken.
   local texts
   texts=$(on new wine "$build/support/window_texts.exe" --visible | tr -d '\r')
   grep -qE '^  (0 |0$)' <<<"$texts" && fail "the completion page shows nothing moved"
