@@ -1,5 +1,7 @@
 #include "controls/bitmap_button_win.h"
 
+#include <algorithm>
+
 namespace tvx {
 namespace {
 
@@ -47,6 +49,22 @@ SIZE CYBitmapBtn::Size() const {
     GetTextExtentPoint32W(dc.Get(), caption_.text.c_str(), static_cast<int>(caption_.text.size()), &extent);
   }
   return {extent.cx + 10, extent.cy + 4};
+}
+
+SIZE CYBitmapBtn::CaptionOverflow() const {
+  if (!Handle() || caption_.text.empty()) return {0, 0};
+  RECT box;
+  GetClientRect(Handle(), &box);
+  if (!IsRectEmpty(&caption_.box)) box = caption_.box;
+  const bool emphasised = caption_.emphasiseHover || caption_.emphasiseLatched;
+  HFONT font = emphasised && emphasisedFont_.Valid() ? emphasisedFont_.Get() : font_.Get();
+  WindowDcOwner dc(Handle());
+  const SelectionOwner selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  UINT format = caption_.format | DT_NOPREFIX | DT_CALCRECT;
+  if (format & DT_WORDBREAK) format &= ~static_cast<UINT>(DT_SINGLELINE);
+  RECT needed{0, 0, box.right - box.left, 0};
+  DrawTextW(dc.Get(), caption_.text.c_str(), -1, &needed, format);
+  return {std::max(0L, needed.right - (box.right - box.left)), std::max(0L, needed.bottom - (box.bottom - box.top))};
 }
 
 void CYBitmapBtn::Apply(LookChange change) {
@@ -107,7 +125,7 @@ void CYBitmapBtn::DrawCaption(HDC dc, RECT box) const {
   const SelectionOwner selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourRef(CaptionColourForLook(colours_, look)));
-  UINT format = caption_.format | DT_NOPREFIX;
+  UINT format = caption_.format | DT_NOPREFIX | ReadingOrderFormat(Handle());
   // A caption on several lines (a line break, or words wrapped in the box)
   // is centred as a block.
   const bool lineBreak = caption_.text.find(L'\r') != std::wstring::npos && (format & DT_SINGLELINE);

@@ -45,6 +45,10 @@ class CYBitmapBtn final : public Control {
   void Enable(bool enabled) const;
   // The normal bitmap's size, or the caption's extent plus 10 by 4.
   SIZE Size() const;
+  // The pixels the caption needs beyond its box, across and down, in the
+  // font of its widest look (bold where a look emphasises it); 0 by 0 when
+  // it fits. For the checks that every translation fits its button.
+  SIZE CaptionOverflow() const;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -2,8 +2,29 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <cwchar>
+
 namespace tvx {
 namespace {
+std::atomic<bool> rightToLeft{false};
+
+// The window classes whose texts take the reading order.
+bool ShowsText(const wchar_t* className) {
+  return _wcsicmp(className, L"Static") == 0 || _wcsicmp(className, L"Button") == 0 ||
+         _wcsicmp(className, L"Edit") == 0 || _wcsicmp(className, L"ComboBox") == 0;
+}
+
+bool HoldsText(HWND window) {
+  wchar_t name[16] = {};
+  return GetClassNameW(window, name, 16) && ShowsText(name);
+}
+
+BOOL CALLBACK ApplyToChild(HWND child, LPARAM) {
+  ApplyReadingOrder(child);
+  return TRUE;
+}
+
 constexpr UINT_PTR kSubclassId = 0x54565843;  // one subclass per control
 // The property that finds the control of a window for its parent's WM_DRAWITEM.
 constexpr wchar_t kControlProperty[] = L"TralvexControl";
@@ -42,10 +63,14 @@ void Control::Redraw() const {
 
 bool Control::DrawItemOf(LPARAM drawItem) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(drawItem);
-  auto* control = item ? static_cast<Control*>(GetPropW(item->hwndItem, kControlProperty)) : nullptr;
+  Control* control = item ? Of(item->hwndItem) : nullptr;
   if (!control) return false;
   control->OnDrawItem(*item);
   return true;
+}
+
+Control* Control::Of(HWND window) {
+  return window ? static_cast<Control*>(GetPropW(window, kControlProperty)) : nullptr;
 }
 
 LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,9 +108,30 @@ LRESULT CALLBACK Control::Procedure(HWND window, UINT message, WPARAM wParam, LP
   return control->OnMessage(message, wParam, lParam);
 }
 
+void SetRightToLeftReading(bool rightToLeftReading) { rightToLeft = rightToLeftReading; }
+
+bool RightToLeftReading() { return rightToLeft; }
+
+void ApplyReadingOrder(HWND window) {
+  if (!rightToLeft || !window || !HoldsText(window)) return;
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (style & WS_EX_RTLREADING) return;
+  SetWindowLongPtrW(window, GWL_EXSTYLE, style | WS_EX_RTLREADING);
+  InvalidateRect(window, nullptr, FALSE);
+}
+
+void ApplyReadingOrderToChildren(HWND dialog) {
+  if (rightToLeft) EnumChildWindows(dialog, &ApplyToChild, 0);
+}
+
+unsigned ReadingOrderFormat(HWND window) {
+  return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) ? DT_RTLREADING : 0;
+}
+
 HWND CreateChild(HWND parent, int id, const wchar_t* className, DWORD style, int x, int y, int width, int height,
                  const wchar_t* text) {
-  return CreateWindowExW(0, className, text, WS_CHILD | style, x, y, width, height, parent,
+  const DWORD exStyle = rightToLeft && ShowsText(className) ? WS_EX_RTLREADING : 0;
+  return CreateWindowExW(exStyle, className, text, WS_CHILD | style, x, y, width, height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
 }

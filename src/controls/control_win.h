@@ -36,6 +36,8 @@ class Control {
   // For the parent's WM_DRAWITEM: draws the item when it belongs to a
   // control; false otherwise.
   static bool DrawItemOf(LPARAM drawItem);
+  // The control attached to `window`; null when none is.
+  static Control* Of(HWND window);
 
  protected:
   // A message of the attached window: the control's cursor, the rest to
@@ -55,7 +57,21 @@ class Control {
   HCURSOR cursor_ = nullptr;
 };
 
-// A child window of `parent` for a control to attach to.
+// The reading order of every text the program's windows show, set once from
+// the language before the first window: right to left for Arabic and Hebrew.
+// Only the order in which a text reads changes, never where a control sits.
+void SetRightToLeftReading(bool rightToLeft);
+bool RightToLeftReading();
+// Gives the texts of a static, button, edit or combo box window (`window` itself, or
+// each such child of a dialog) the program's reading order.
+void ApplyReadingOrder(HWND window);
+void ApplyReadingOrderToChildren(HWND dialog);
+// DT_RTLREADING for a text drawn by hand inside `window` when its texts read
+// from right to left; 0 otherwise.
+unsigned ReadingOrderFormat(HWND window);
+
+// A child window of `parent` for a control to attach to, in the program's
+// reading order.
 HWND CreateChild(HWND parent, int id, const wchar_t* className, DWORD style, int x, int y, int width,
                  int height, const wchar_t* text = L"");
 

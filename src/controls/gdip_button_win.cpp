@@ -38,6 +38,7 @@ void CGdipButton::SetToolTipText(const std::wstring& text, bool activate) {
   tool.cbSize = sizeof(tool);
   tool.hwnd = Handle();
   tool.uId = 1;
+  if (RightToLeftReading()) tool.uFlags = TTF_RTLREADING;
   tool.lpszText = tip_.data();
   if (SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
     GetClientRect(Handle(), &tool.rect);

@@ -25,6 +25,7 @@ INT_PTR CALLBACK SkinnedDialog::Procedure(HWND window, UINT message, WPARAM wPar
 INT_PTR SkinnedDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      ApplyReadingOrderToChildren(window_);
       Layout();
       if (onOpen) onOpen(window_);
       return FALSE;  // focus set by Layout

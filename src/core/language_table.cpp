@@ -74,6 +74,8 @@ bool IsRefusedLanguage(std::uint16_t languageId) {
   return languageId == 0x419 || languageId == 0x422 || languageId == 0x41A;
 }
 
+bool ReadsRightToLeft(std::uint16_t languageId) { return languageId == 0x401 || languageId == 0x40D; }
+
 std::wstring LanguageFolder(std::wstring_view programFolder) {
   return JoinPath(programFolder, L"Lang\\");
 }

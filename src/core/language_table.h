@@ -34,6 +34,9 @@ std::vector<std::uint16_t> AllLanguageIds();
 // The languages the program refuses to run in.
 bool IsRefusedLanguage(std::uint16_t languageId);
 
+// The languages whose texts read from right to left (Arabic, Hebrew).
+bool ReadsRightToLeft(std::uint16_t languageId);
+
 // "<program folder>\Lang\" and "<program folder>\Help\": file names are
 // appended to these directly.
 std::wstring LanguageFolder(std::wstring_view programFolder);

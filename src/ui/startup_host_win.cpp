@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "controls/button_look.h"
+#include "controls/control_win.h"
 #include "core/os_facts.h"
 #include "controls/gdiplus_win.h"
 
@@ -63,6 +64,10 @@ void WindowsStartupHost::StartGraphics() {
 void WindowsStartupHost::StopGraphics() {
   if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
   gdiplusToken_ = 0;
+}
+
+void WindowsStartupHost::UseLanguage(std::uint16_t languageId) {
+  SetRightToLeftReading(ReadsRightToLeft(languageId));
 }
 
 void WindowsStartupHost::RunWizard(const LanguageTable& language, OsFacts& facts) {

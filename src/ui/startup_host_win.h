@@ -30,6 +30,7 @@ class WindowsStartupHost final : public StartupHost {
   bool InitSockets() override;
   void StartGraphics() override;
   void StopGraphics() override;
+  void UseLanguage(std::uint16_t languageId) override;
   MessageView& Messages() override { return messages_; }
   void RunWizard(const LanguageTable& language, OsFacts& facts) override;
 

@@ -52,6 +52,7 @@ bool CTralvexApp::PrepareLanguage() {
   const bool refused = language_.Prepare(LanguageFolder(programFolder_),
                                          HelpFolder(programFolder_),
                                          system_.UserDefaultUiLanguage());
+  host_.UseLanguage(language_.LanguageId());
   if (refused) Refuse(L"WMILANG");
   return refused;
 }

@@ -2,6 +2,7 @@
 // environment checks, the OS facts written to PCInfo.txt, then the wizard.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,9 @@ class StartupHost {
   virtual bool InitSockets() = 0;
   virtual void StartGraphics() = 0;
   virtual void StopGraphics() = 0;
+  // The language every window from now on is drawn in (its reading order);
+  // told once, before the first message or window.
+  virtual void UseLanguage(std::uint16_t /*languageId*/) {}
   // Where refusals are shown.
   virtual MessageView& Messages() = 0;
   // Runs the wizard (wizard_assembly.h) until it closes, with the language

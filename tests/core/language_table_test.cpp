@@ -13,6 +13,7 @@ TEST(LanguageTable, ChoosesFilesByLanguageId) {
     const wchar_t* languageFile;
     const wchar_t* helpFile;
     bool refused;
+    bool rightToLeft = false;
   };
   const Row rows[] = {
       {1042, L"LangKOR.ini", L"help_kor.chm", false},
@@ -26,6 +27,9 @@ TEST(LanguageTable, ChoosesFilesByLanguageId) {
       {1049, L"LangRUS.ini", L"help_RUS.chm", true},
       {1058, L"LangRUS.ini", L"help_RUS.chm", true},
       {1050, L"LangSCR.ini", L"help_SCR.chm", true},
+      {1025, L"LangARA.ini", L"help_ARA.chm", false, true},
+      {1037, L"LangHEB.ini", L"help_HEB.chm", false, true},
+      {3073, L"LangENG.ini", L"help_eng.chm", false},  // Arabic of Egypt has no files of its own
   };
   FakeIniFile ini;
   for (const Row& row : rows) {
@@ -36,6 +40,7 @@ TEST(LanguageTable, ChoosesFilesByLanguageId) {
     EXPECT_EQ(table.HelpPath(), std::wstring(L"C:\\Tralvex\\Help\\") + row.helpFile);
     EXPECT_EQ(table.LanguageId(), row.id);
     EXPECT_EQ(table.LanguageIdText(), std::to_wstring(row.id));
+    EXPECT_EQ(ReadsRightToLeft(row.id), row.rightToLeft);
   }
 }
 
