@@ -18,23 +18,6 @@
 #include "select/path_prefix.h"
 
 namespace tvx {
-namespace {
-
-SelectPageSetup PageSetupOf(const LanguageTable& language, std::int32_t versionCode) {
-  SelectPageSetup setup;
-  setup.title = language.GetText({L"SELECTDATA", L"TITLE"});
-  setup.description = language.GetText({L"SELECTDATA", L"PAGEDESC"});
-  setup.boxCaption = language.GetText({L"SELECTDATA", L"BOX"});
-  setup.advanced = language.GetText({L"SELECTDATA", L"ADVANCED"});
-  setup.advancedWidth = AdvancedButtonWidth(language.LanguageId());
-  setup.folderCaption = language.GetText({L"COMMON", L"FOLDER"});
-  setup.fileCaption = language.GetText({L"COMMON", L"FILE"});
-  setup.systemLabel = SystemLabel(language);
-  setup.categoryBoxes = static_cast<int>(CategoriesOfBoxes(versionCode).size());
-  return setup;
-}
-
-}  // namespace
 
 CSelectData::CSelectData(const SelectDataServices& services, const OsFacts& facts, SelectDataView* view,
                          TargetHandle wizard)

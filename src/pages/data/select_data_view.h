@@ -9,19 +9,6 @@
 
 namespace tvx {
 
-// What page entry lays out: the captions of the fixed controls and the boxes.
-struct SelectPageSetup {
-  std::wstring title;        // SELECTDATA/TITLE
-  std::wstring description;  // SELECTDATA/PAGEDESC
-  std::wstring boxCaption;   // SELECTDATA/BOX
-  std::wstring advanced;     // SELECTDATA/ADVANCED
-  int advancedWidth = 0;
-  std::wstring folderCaption;  // COMMON/FOLDER
-  std::wstring fileCaption;    // COMMON/FILE
-  std::wstring systemLabel;    // the first box, ticked and disabled
-  int categoryBoxes = 7;       // boxes after SYSTEM; 4 on version-5.1 workstations
-};
-
 // An account button: its caption and the picture drawn beside it.
 struct AccountButton {
   std::wstring caption;

@@ -34,6 +34,9 @@ constexpr int kLabelHeight = 36;
 constexpr RECT kTreePlace{330, 180, 750, 384};
 constexpr int kFiguresY = 402;
 constexpr int kFigureHeight = 20;
+constexpr int kFileCaptionX = 190;  // from the first box column
+constexpr int kTotalX = 650;
+constexpr int kTotalRight = 750;  // the total is right-aligned up to here
 
 POINT BoxAt(int slot) { return {kBoxColumns[slot % 2], kBoxTop + kBoxStep * (slot / 2)}; }
 
@@ -89,12 +92,13 @@ void DataPageWindow::Build() {
   }
   tree_.Create(Instance(), Handle(), kDataTree, kTreePlace);
   const int x = kBoxColumns[0];
-  // Each count follows its caption (PlaceAfter); the three do not overlap.
+  // Each count follows its caption and reaches to the next figure
+  // (PlaceAfter), so a long count in a long language keeps its line.
   AddText(kDataFolderCaption, L"", x, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
   AddText(kDataFolderCount, L"", x + 80, kFiguresY, 100, kFigureHeight, BodyFont(), kPageTextColour);
-  AddText(kDataFileCaption, L"", x + 190, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
+  AddText(kDataFileCaption, L"", x + kFileCaptionX, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
   AddText(kDataFileCount, L"", x + 270, kFiguresY, 90, kFigureHeight, BodyFont(), kPageTextColour);
-  AddText(kDataTotal, L"", 650, kFiguresY, 100, kFigureHeight,
+  AddText(kDataTotal, L"", kTotalX, kFiguresY, kTotalRight - kTotalX, kFigureHeight,
           PageFont(kPageFontFace, 14, kPageHeadingWeight), kPageTitleColour, SS_RIGHT);
 }
 
@@ -105,8 +109,8 @@ void DataPageWindow::SetUpPage(const SelectPageSetup& setup) {
   SetText(kDataSystemLabel, setup.systemLabel);
   SetText(kDataFolderCaption, setup.folderCaption);
   SetText(kDataFileCaption, setup.fileCaption);
-  PlaceAfter(kDataFolderCaption, kDataFolderCount);
-  PlaceAfter(kDataFileCaption, kDataFileCount);
+  PlaceAfter(kDataFolderCaption, kDataFolderCount, kBoxColumns[0] + kFileCaptionX);
+  PlaceAfter(kDataFileCaption, kDataFileCount, kTotalX);
   if (advancedWidth_ != setup.advancedWidth) {
     advancedWidth_ = setup.advancedWidth;
     advanced_.SetBitmaps(Instance(), advancedWidth_ >= kWideAdvanced ? kWideAdvancedBitmaps : kAdvancedBitmaps,
@@ -124,9 +128,24 @@ void DataPageWindow::SetUpPage(const SelectPageSetup& setup) {
   ShowBoxes(!advancedShown_);
 }
 
-void DataPageWindow::PlaceAfter(int caption, int value) {
+void DataPageWindow::PlaceAfter(int caption, int value, int end) {
   HWND label = GetDlgItem(Handle(), caption);
-  HWND count = GetDlgItem(Handle(), value);
+  const RECT rect = PlaceOf(label);
+  const int width = TextWidthOf(label) + 2;
+  SetWindowPos(label, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(GetDlgItem(Handle(), value), nullptr, rect.left + width, rect.top, end - rect.left - width,
+               rect.bottom - rect.top, SWP_NOZORDER);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+RECT DataPageWindow::PlaceOf(HWND control) const {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+int DataPageWindow::TextWidthOf(HWND label) {
   wchar_t text[128] = {};
   GetWindowTextW(label, text, 128);
   HDC dc = GetDC(label);
@@ -135,13 +154,7 @@ void DataPageWindow::PlaceAfter(int caption, int value) {
   GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
   SelectObject(dc, before);
   ReleaseDC(label, dc);
-  RECT rect;
-  GetWindowRect(label, &rect);
-  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-  const int width = extent.cx + 2;
-  SetWindowPos(label, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
-  SetWindowPos(count, nullptr, rect.left + width, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  return extent.cx;
 }
 
 void DataPageWindow::ShowAccountButtons(const std::vector<AccountButton>& buttons) {
@@ -208,8 +221,16 @@ void DataPageWindow::ShowAdvanced(bool advanced) {
 
 void DataPageWindow::ShowFigures(const FigureTexts& figures) {
   SetText(kDataFolderCount, figures.folders);
-  SetText(kDataFileCount, figures.files);
   SetText(kDataTotal, figures.total);
+  // The file count reaches to where the total's text begins (the total is
+  // drawn right-aligned).
+  HWND count = GetDlgItem(Handle(), kDataFileCount);
+  const RECT place = PlaceOf(count);
+  const int end = kTotalRight - TextWidthOf(GetDlgItem(Handle(), kDataTotal)) - 6;
+  if (end - place.left != place.right - place.left) {
+    SetWindowPos(count, nullptr, 0, 0, end - place.left, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER);
+  }
+  SetText(kDataFileCount, figures.files);
 }
 
 void DataPageWindow::OnClicked(int id) {

@@ -58,7 +58,9 @@ class DataPageWindow final : public PageWindow, public SelectDataView {
   void DrawPicture(const DRAWITEMSTRUCT& item);
   void ShowBoxes(bool shown);
   // Puts a count right after its caption.
-  void PlaceAfter(int caption, int value);
+  void PlaceAfter(int caption, int value, int end);
+  RECT PlaceOf(HWND control) const;
+  static int TextWidthOf(HWND label);
 
   CSelectData* page_ = nullptr;
   std::array<CYBitmapBtn, kAccountButtons> accounts_;

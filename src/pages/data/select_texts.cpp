@@ -58,6 +58,20 @@ std::vector<CategoryBox> CategoryBoxesOf(const st_Account& account, std::int32_t
   return boxes;
 }
 
+SelectPageSetup PageSetupOf(const LanguageTable& language, std::int32_t versionCode) {
+  SelectPageSetup setup;
+  setup.title = language.GetText({L"SELECTDATA", L"TITLE"});
+  setup.description = language.GetText({L"SELECTDATA", L"PAGEDESC"});
+  setup.boxCaption = language.GetText({L"SELECTDATA", L"BOX"});
+  setup.advanced = language.GetText({L"SELECTDATA", L"ADVANCED"});
+  setup.advancedWidth = AdvancedButtonWidth(language.LanguageId());
+  setup.folderCaption = language.GetText({L"COMMON", L"FOLDER"});
+  setup.fileCaption = language.GetText({L"COMMON", L"FILE"});
+  setup.systemLabel = SystemLabel(language);
+  setup.categoryBoxes = static_cast<int>(CategoriesOfBoxes(versionCode).size());
+  return setup;
+}
+
 FigureTexts FigureTextsOf(std::int64_t folders, std::int64_t files, std::uint64_t total,
                           const LanguageTable& language) {
   return {CountText(folders, language), CountText(files, language),

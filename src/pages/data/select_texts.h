@@ -20,6 +20,22 @@ std::wstring CategoryLabel(int category, std::uint64_t bytes, const LanguageTabl
 // SELECTDATA/SYSTEM; in Korean with a second line naming the certificates.
 std::wstring SystemLabel(const LanguageTable& language);
 
+// What page entry lays out: the captions of the fixed controls and the boxes.
+struct SelectPageSetup {
+  std::wstring title;        // SELECTDATA/TITLE
+  std::wstring description;  // SELECTDATA/PAGEDESC
+  std::wstring boxCaption;   // SELECTDATA/BOX
+  std::wstring advanced;     // SELECTDATA/ADVANCED
+  int advancedWidth = 0;
+  std::wstring folderCaption;  // COMMON/FOLDER
+  std::wstring fileCaption;    // COMMON/FILE
+  std::wstring systemLabel;    // the first box, ticked and disabled
+  int categoryBoxes = 7;       // boxes after SYSTEM; 4 on version-5.1 workstations
+};
+
+// The captions and boxes of the page for the system of `versionCode`.
+SelectPageSetup PageSetupOf(const LanguageTable& language, std::int32_t versionCode);
+
 // An account button's caption: the full name, or the name when it has none.
 std::wstring AccountCaption(const st_Account& account);
 
