@@ -16,21 +16,13 @@
 #include "base/text.h"
 #include "core/language_keys.h"
 #include "core/language_table.h"
+#include "support/built_tools.h"
 
 namespace tvx {
 namespace {
 
-// res\Lang of the source tree as a program path: Z: is the host root on
-// Linux and under Wine alike.
-std::wstring ShippedLanguageFolder() {
-  std::string source = __FILE__;
-  source = source.substr(0, source.rfind("/tests/"));
-  std::wstring folder = L"Z:" + FromUtf8(source) + L"/res/Lang/";
-  for (wchar_t& c : folder) {
-    if (c == L'/') c = L'\\';
-  }
-  return folder;
-}
+// res\Lang of the source tree.
+std::wstring ShippedLanguageFolder() { return SourceTreePath(L"res\\Lang\\"); }
 
 // Every language file the program can choose, English first.
 std::vector<std::wstring> ShippedFiles() {

@@ -11,20 +11,14 @@
 #include "profile/custom_rules.h"
 #include "statetool/capture_list.h"
 #include "statetool/xml_patterns.h"
+#include "support/built_tools.h"
 #include "support/scratch_folder.h"
 
 namespace tvx {
 namespace {
 
-// res\MigCustom.xml of the source tree: Z: is the host root on Linux and
-// under Wine alike.
-std::wstring ShippedTemplate() {
-  std::string source = __FILE__;
-  source = source.substr(0, source.rfind("/tests/"));
-  std::wstring path = L"Z:" + FromUtf8(source) + L"/res/MigCustom.xml";
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
+// res\MigCustom.xml of the source tree.
+std::wstring ShippedTemplate() { return SourceTreePath(L"res\\MigCustom.xml"); }
 
 class ShippedRules : public testing::Test {
  protected:

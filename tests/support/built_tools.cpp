@@ -7,8 +7,10 @@
 
 namespace tvx {
 
-std::wstring BuiltProgramFolder() {
-  const std::string host = TVX_DIST_HOST_DIR;
+namespace {
+
+// A folder of this machine as a program path.
+std::wstring FromHost(const std::string& host) {
 #ifdef _WIN32
   std::wstring path = L"Z:" + FromUtf8(host);  // Wine's Z: is the host root
   for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
@@ -16,6 +18,16 @@ std::wstring BuiltProgramFolder() {
 #else
   return DriveMap::ProgramPath(host);
 #endif
+}
+
+}  // namespace
+
+std::wstring BuiltProgramFolder() { return FromHost(TVX_DIST_HOST_DIR); }
+
+std::wstring SourceTreePath(const std::wstring& relative) {
+  std::wstring root = FromHost(TVX_SOURCE_HOST_DIR);
+  if (!root.ends_with(L'\\')) root += L'\\';
+  return root + relative;
 }
 
 std::wstring BuiltToolFolder() { return JoinPath(BuiltProgramFolder(), L"x64"); }

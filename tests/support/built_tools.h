@@ -1,5 +1,6 @@
-// The stand-in state tool as the build installed it, for tests that run the
-// real tool executables from a program folder of their own.
+// The build's program folder and the source tree as program paths, and the
+// stand-in state tool as the build installed it, for tests that run the real
+// tool executables from a program folder of their own.
 #pragma once
 
 #include <string>
@@ -15,6 +16,11 @@ constexpr wchar_t kToolExe[] = L"";
 
 // The build's program folder (dist/<build>) as a program path.
 std::wstring BuiltProgramFolder();
+
+// A file or folder of the source tree (`relative` with backslashes, a
+// folder ending in one) as a program path. The build names the tree, so
+// the path holds wherever the compiler cache put the objects.
+std::wstring SourceTreePath(const std::wstring& relative);
 
 // The build's own tool folder (dist/<build>/x64) as a program path.
 std::wstring BuiltToolFolder();

@@ -6,20 +6,10 @@
 
 #include "base/path.h"
 #include "controls/gdiplus_win.h"
+#include "support/built_tools.h"
 
 namespace tvx {
 namespace {
-
-// The folder of this file, as a Windows path (Z: is the host's root).
-std::wstring SourceFolder() {
-  std::wstring file;
-  for (const char* c = __FILE__; *c; ++c) file += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-  // A relative name is relative to the build folder, where the test
-  // executable lives: a test that changed the current folder (the activity
-  // log does) must not take the language files away from later tests.
-  const std::wstring path = file.starts_with(L'\\') ? L"Z:" + file : ProgramFolder() + L"\\" + file;
-  return path.substr(0, path.rfind(L'\\') + 1);
-}
 
 bool PngEncoder(CLSID& clsid) {
   UINT count = 0, size = 0;
@@ -73,7 +63,7 @@ void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-std::wstring ResourceFolder() { return SourceFolder() + L"..\\..\\res\\"; }
+std::wstring ResourceFolder() { return SourceTreePath(L"res\\"); }
 
 BenchLanguage::BenchLanguage(std::uint16_t languageId) : ini(MakeIniFile()), table(*ini) {
   const std::wstring res = ResourceFolder();
