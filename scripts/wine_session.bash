@@ -32,16 +32,25 @@ wine_session_start() {
     wineserver -w
   fi
 
-  # The fonts the windows ask for, mapped to Debian's Noto fonts so that
-  # Latin and Korean texts render as a user would see them. Windows draws
-  # Hangul in a "Segoe UI" text through its font links; Wine's links do not
-  # reach the system's fonts, so the Latin faces map to Noto Sans CJK, which
-  # holds Latin, Greek, Cyrillic and Hangul in one face.
+  # The fonts the windows ask for, mapped to Debian's fonts so that every
+  # language's texts render as a user would see them. Windows draws Hangul
+  # in a "Segoe UI" text through its font links; Wine's links do not reach
+  # the Noto CJK collections, so the Latin faces map to Noto Sans CJK KR,
+  # which holds Latin, Greek, Cyrillic and Hangul in one face, and that face
+  # links to Noto Sans for the rest of Latin (the Central European letters)
+  # and to DejaVu Sans for Arabic and Hebrew.
   if [ -f "$WINEPREFIX/system.reg" ]; then
     local pair
     for pair in "Segoe UI=Noto Sans CJK KR" "Tahoma=Noto Sans CJK KR" "Malgun Gothic=Noto Sans CJK KR"; do
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
         >/dev/null 2>&1
+    done
+    local links='NotoSans-Regular.ttf,Noto Sans\0NotoSans-Bold.ttf,Noto Sans\0DejaVuSans.ttf,DejaVu Sans'
+    links+='\0DejaVuSans-Bold.ttf,DejaVu Sans'
+    local face
+    for face in "Noto Sans CJK KR" "Segoe UI"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+        /t REG_MULTI_SZ /d "$links" /f >/dev/null 2>&1
     done
   fi
 }
