@@ -6,9 +6,9 @@
 # from right to left. Screenshots build/win64/screenshots/lang-<locale>-*.png.
 #
 # Windows draws every one of these scripts in Segoe UI (Korean through its
-# font link to Malgun Gothic). The Noto face that stands in for it in the
-# test prefix has no Arabic or Hebrew letters, so those two runs draw in
-# DejaVu Sans, which has both and shapes Arabic.
+# font link to Malgun Gothic). Here each run draws in one face that holds
+# its letters in every weight: Noto Sans CJK KR for Korean, DejaVu Sans for
+# Arabic (which it shapes) and Hebrew, Noto Sans for the rest.
 #
 # Arabic runs with the regional format of Egypt and the display language
 # Arabic (LC_MESSAGES ar_SA), as Windows has it: its Arabic display
@@ -45,8 +45,11 @@ for run in "${runs[@]}"; do
   IFS=: read -r locale language help display <<<"$run"
   locale_env "$locale" "$display"
   shot_prefix=lang-$locale
-  face="Noto Sans CJK KR"
-  case $locale in ar_* | he_*) face="DejaVu Sans" ;; esac
+  case $locale in
+    ko_*) face="Noto Sans CJK KR" ;;
+    ar_* | he_*) face="DejaVu Sans" ;;
+    *) face="Noto Sans" ;;
+  esac
   for name in "Segoe UI" Tahoma "Malgun Gothic"; do
     on old wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f >/dev/null 2>&1
   done
