@@ -57,9 +57,11 @@ class DataPageWindow final : public PageWindow, public SelectDataView {
   LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void DrawPicture(const DRAWITEMSTRUCT& item);
   void ShowBoxes(bool shown);
-  // Puts a count right after its caption.
+  // Puts a count right after its caption, reaching to `end`.
   void PlaceAfter(int caption, int value, int end);
+  // A control's rectangle in the page.
   RECT PlaceOf(HWND control) const;
+  // The width of a text control's text in its font.
   static int TextWidthOf(HWND label);
 
   CSelectData* page_ = nullptr;
