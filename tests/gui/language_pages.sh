@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Tralvex.exe started under Wine in German, Greek, Arabic, Hebrew and
-# Korean: each comes up in its language, shows the migration-type page and
+# Tralvex.exe started under Wine in German, Greek, Arabic, Hebrew, Korean
+# and English: each comes up in its language, shows the migration-type page and
 # the data page in it, opens its own help file from the help button and
 # asks the exit question in its message dialog. Arabic and Hebrew read
 # from right to left. Screenshots build/win64/screenshots/lang-<locale>-*.png.
