@@ -247,10 +247,8 @@ struct LanguagePages {
     for (auto& size : account.llSize) size = 999'990'000'000;  // the widest sizes: 931.31 GB
     data.ShowCategories(CategoryBoxesOf(account, facts.versionCode, language.table));
     data.ShowAdvanced(false);
-    // Counts that keep their line in every language: 99,999 folders and
-    // 9,999 files (a five-digit file count wraps in Slovenian, whose unit
-    // word is long).
-    data.ShowFigures(FigureTextsOf(99'999, 9'999, 999'990'000'000, language.table));
+    // Six-digit counts beside the widest total.
+    data.ShowFigures(FigureTextsOf(999'999, 999'999, 999'990'000'000, language.table));
     check(data, L"data");
 
     AccountMappingWindow accounts(context);

@@ -1,5 +1,7 @@
 #include "pages/data/select_data_win.h"
 
+#include <algorithm>
+
 #include "pages/shared/page_fonts.h"
 
 namespace tvx {
@@ -37,6 +39,7 @@ constexpr int kFigureHeight = 20;
 constexpr int kFileCaptionX = 190;  // from the first box column
 constexpr int kTotalX = 650;
 constexpr int kTotalRight = 750;  // the total is right-aligned up to here
+constexpr int kFigureGap = 6;
 
 POINT BoxAt(int slot) { return {kBoxColumns[slot % 2], kBoxTop + kBoxStep * (slot / 2)}; }
 
@@ -92,8 +95,7 @@ void DataPageWindow::Build() {
   }
   tree_.Create(Instance(), Handle(), kDataTree, kTreePlace);
   const int x = kBoxColumns[0];
-  // Each count follows its caption and reaches to the next figure
-  // (PlaceAfter), so a long count in a long language keeps its line.
+  // Where the figures finally stand is LayOutFigures' work.
   AddText(kDataFolderCaption, L"", x, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
   AddText(kDataFolderCount, L"", x + 80, kFiguresY, 100, kFigureHeight, BodyFont(), kPageTextColour);
   AddText(kDataFileCaption, L"", x + kFileCaptionX, kFiguresY, 80, kFigureHeight, BodyFont(), kPageLabelColour);
@@ -109,8 +111,7 @@ void DataPageWindow::SetUpPage(const SelectPageSetup& setup) {
   SetText(kDataSystemLabel, setup.systemLabel);
   SetText(kDataFolderCaption, setup.folderCaption);
   SetText(kDataFileCaption, setup.fileCaption);
-  PlaceAfter(kDataFolderCaption, kDataFolderCount, kBoxColumns[0] + kFileCaptionX);
-  PlaceAfter(kDataFileCaption, kDataFileCount, kTotalX);
+  LayOutFigures();
   if (advancedWidth_ != setup.advancedWidth) {
     advancedWidth_ = setup.advancedWidth;
     advanced_.SetBitmaps(Instance(), advancedWidth_ >= kWideAdvanced ? kWideAdvancedBitmaps : kAdvancedBitmaps,
@@ -128,14 +129,31 @@ void DataPageWindow::SetUpPage(const SelectPageSetup& setup) {
   ShowBoxes(!advancedShown_);
 }
 
-void DataPageWindow::PlaceAfter(int caption, int value, int end) {
-  HWND label = GetDlgItem(Handle(), caption);
-  const RECT rect = PlaceOf(label);
-  const int width = TextWidthOf(label) + 2;
-  SetWindowPos(label, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
-  SetWindowPos(GetDlgItem(Handle(), value), nullptr, rect.left + width, rect.top, end - rect.left - width,
-               rect.bottom - rect.top, SWP_NOZORDER);
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+// The figure row: each caption as wide as its text with its count right
+// after it, and the total right-aligned at the end. The file caption keeps
+// its column unless a count needs the room: it moves left for a long file
+// count and right for a long folder count, so long counts in long languages
+// keep their line.
+void DataPageWindow::LayOutFigures() {
+  const int left = kBoxColumns[0];
+  const int folderCaption = TextWidthOf(kDataFolderCaption);
+  const int fileCaption = TextWidthOf(kDataFileCaption);
+  const int end = kTotalRight - TextWidthOf(kDataTotal) - kFigureGap;
+  const int fileX = std::max(left + folderCaption + TextWidthOf(kDataFolderCount) + kFigureGap,
+                             std::min(left + kFileCaptionX, end - fileCaption - TextWidthOf(kDataFileCount)));
+  MoveText(kDataFolderCaption, left, folderCaption);
+  MoveText(kDataFolderCount, left + folderCaption, fileX - left - folderCaption);
+  MoveText(kDataFileCaption, fileX, fileCaption);
+  MoveText(kDataFileCount, fileX + fileCaption, end - fileX - fileCaption);
+}
+
+void DataPageWindow::MoveText(int id, int left, int width) {
+  HWND text = GetDlgItem(Handle(), id);
+  const RECT place = PlaceOf(text);
+  if (place.left == left && place.right - place.left == width) return;
+  RepaintUnder(text);
+  SetWindowPos(text, nullptr, left, place.top, width, place.bottom - place.top, SWP_NOZORDER);
+  RepaintUnder(text);
 }
 
 RECT DataPageWindow::PlaceOf(HWND control) const {
@@ -145,7 +163,8 @@ RECT DataPageWindow::PlaceOf(HWND control) const {
   return rect;
 }
 
-int DataPageWindow::TextWidthOf(HWND label) {
+int DataPageWindow::TextWidthOf(int id) const {
+  HWND label = GetDlgItem(Handle(), id);
   wchar_t text[128] = {};
   GetWindowTextW(label, text, 128);
   HDC dc = GetDC(label);
@@ -154,7 +173,7 @@ int DataPageWindow::TextWidthOf(HWND label) {
   GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
   SelectObject(dc, before);
   ReleaseDC(label, dc);
-  return extent.cx;
+  return extent.cx + 2;
 }
 
 void DataPageWindow::ShowAccountButtons(const std::vector<AccountButton>& buttons) {
@@ -221,16 +240,9 @@ void DataPageWindow::ShowAdvanced(bool advanced) {
 
 void DataPageWindow::ShowFigures(const FigureTexts& figures) {
   SetText(kDataFolderCount, figures.folders);
-  SetText(kDataTotal, figures.total);
-  // The file count reaches to where the total's text begins (the total is
-  // drawn right-aligned).
-  HWND count = GetDlgItem(Handle(), kDataFileCount);
-  const RECT place = PlaceOf(count);
-  const int end = kTotalRight - TextWidthOf(GetDlgItem(Handle(), kDataTotal)) - 6;
-  if (end - place.left != place.right - place.left) {
-    SetWindowPos(count, nullptr, 0, 0, end - place.left, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER);
-  }
   SetText(kDataFileCount, figures.files);
+  SetText(kDataTotal, figures.total);
+  LayOutFigures();
 }
 
 void DataPageWindow::OnClicked(int id) {

@@ -57,12 +57,14 @@ class DataPageWindow final : public PageWindow, public SelectDataView {
   LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void DrawPicture(const DRAWITEMSTRUCT& item);
   void ShowBoxes(bool shown);
-  // Puts a count right after its caption, reaching to `end`.
-  void PlaceAfter(int caption, int value, int end);
+  // Places the folder and file captions and counts along the figure row.
+  void LayOutFigures();
+  // Moves a text control along its line to `left`, `width` wide.
+  void MoveText(int id, int left, int width);
   // A control's rectangle in the page.
   RECT PlaceOf(HWND control) const;
-  // The width of a text control's text in its font.
-  static int TextWidthOf(HWND label);
+  // The width of a text control's text in its font, with a pixel each side.
+  int TextWidthOf(int id) const;
 
   CSelectData* page_ = nullptr;
   std::array<CYBitmapBtn, kAccountButtons> accounts_;

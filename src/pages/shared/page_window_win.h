@@ -78,6 +78,9 @@ class PageWindow : public Window {
   // Changes a text and repaints the background under it, so the old text goes.
   void SetText(int id, const std::wstring& text);
   void ShowControl(int id, bool shown);
+  // Repaints the page's background under a child, which then draws itself
+  // again on top (before and after a transparent text moves).
+  void RepaintUnder(HWND child);
   // An image of PNG resource `resourceId` painted on the background at
   // (x, y); returns its number on the page.
   int AddImage(int resourceId, int x, int y);
@@ -99,7 +102,6 @@ class PageWindow : public Window {
   LRESULT OnCommand(int id, int code, HWND control) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintBackground(HDC dc);
-  void RepaintUnder(HWND child);
 
   PageContext context_;
   CGdiPlusBitmapResource background_;
