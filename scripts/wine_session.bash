@@ -12,6 +12,17 @@ wine_session_stop() {
   wine_session_xvfb=
 }
 
+# wine_ui_fonts FACE [RUNNER...]: the faces the windows ask for (Segoe UI,
+# Tahoma, Malgun Gothic) drawn in FACE. RUNNER..., when given, runs wine
+# (for example in another PC's prefix and network namespace).
+wine_ui_fonts() {
+  local face=$1 name
+  shift
+  for name in "Segoe UI" Tahoma "Malgun Gothic"; do
+    "$@" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f >/dev/null 2>&1
+  done
+}
+
 wine_session_start() {
   local top=$1
   export WINEPREFIX="$top/build/win64/wineprefix"
@@ -40,11 +51,7 @@ wine_session_start() {
   # links to Noto Sans for the rest of Latin (the Central European letters)
   # and to DejaVu Sans for Arabic and Hebrew.
   if [ -f "$WINEPREFIX/system.reg" ]; then
-    local pair
-    for pair in "Segoe UI=Noto Sans CJK KR" "Tahoma=Noto Sans CJK KR" "Malgun Gothic=Noto Sans CJK KR"; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
-        >/dev/null 2>&1
-    done
+    wine_ui_fonts "Noto Sans CJK KR"
     local links='NotoSans-Regular.ttf,Noto Sans\0NotoSans-Bold.ttf,Noto Sans\0DejaVuSans.ttf,DejaVu Sans'
     links+='\0DejaVuSans-Bold.ttf,DejaVu Sans'
     local face

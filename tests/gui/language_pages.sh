@@ -20,6 +20,7 @@ top=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 run_name="language pages"
 shot_prefix=lang
 source "$top/tests/gui/wine_pcs.bash"
+source "$top/scripts/wine_session.bash"
 work=$build/gui/language-pages
 
 # hh_opened FILE: waits until a help viewer runs with FILE of this PC's
@@ -50,9 +51,7 @@ for run in "${runs[@]}"; do
     ar_* | he_*) face="DejaVu Sans" ;;
     *) face="Noto Sans" ;;
   esac
-  for name in "Segoe UI" Tahoma "Malgun Gothic"; do
-    on old wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f >/dev/null 2>&1
-  done
+  wine_ui_fonts "$face" on old
   on old wineserver -w
   start_pc old
   wait_text old "$(text COMMON NEXT)" || fail "$locale: the intro page is not in its language"
