@@ -51,20 +51,14 @@ SIZE CYBitmapBtn::Size() const {
   return {extent.cx + 10, extent.cy + 4};
 }
 
-SIZE CYBitmapBtn::CaptionOverflow() const {
-  if (!Handle() || caption_.text.empty()) return {0, 0};
-  RECT box;
-  GetClientRect(Handle(), &box);
-  if (!IsRectEmpty(&caption_.box)) box = caption_.box;
-  const bool emphasised = caption_.emphasiseHover || caption_.emphasiseLatched;
-  HFONT font = emphasised && emphasisedFont_.Valid() ? emphasisedFont_.Get() : font_.Get();
-  WindowDcOwner dc(Handle());
-  const SelectionOwner selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  UINT format = caption_.format | DT_NOPREFIX | DT_CALCRECT;
-  if (format & DT_WORDBREAK) format &= ~static_cast<UINT>(DT_SINGLELINE);
-  RECT needed{0, 0, box.right - box.left, 0};
-  DrawTextW(dc.Get(), caption_.text.c_str(), -1, &needed, format);
-  return {std::max(0L, needed.right - (box.right - box.left)), std::max(0L, needed.bottom - (box.bottom - box.top))};
+CYBitmapBtn::CaptionPlace CYBitmapBtn::PlaceOfCaption() const {
+  CaptionPlace place{caption_.text, font_.Get(), caption_.box, caption_.format};
+  if (IsRectEmpty(&place.box)) GetClientRect(Handle(), &place.box);
+  if (emphasisedFont_.Valid() && (caption_.emphasiseHover || caption_.emphasiseLatched)) {
+    place.font = emphasisedFont_.Get();
+  }
+  if (place.format & DT_WORDBREAK) place.format &= ~static_cast<UINT>(DT_SINGLELINE);
+  return place;
 }
 
 void CYBitmapBtn::Apply(LookChange change) {

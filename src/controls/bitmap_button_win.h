@@ -45,10 +45,16 @@ class CYBitmapBtn final : public Control {
   void Enable(bool enabled) const;
   // The normal bitmap's size, or the caption's extent plus 10 by 4.
   SIZE Size() const;
-  // The pixels the caption needs beyond its box, across and down, in the
-  // font of its widest look (bold where a look emphasises it); 0 by 0 when
-  // it fits. For the checks that every translation fits its button.
-  SIZE CaptionOverflow() const;
+  // Where the caption is drawn and how: its box in the button, the font of
+  // its widest look (bold where a look emphasises it) and the DrawText
+  // format. For the checks that every translation fits its button.
+  struct CaptionPlace {
+    std::wstring text;
+    HFONT font;
+    RECT box;
+    UINT format;
+  };
+  CaptionPlace PlaceOfCaption() const;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

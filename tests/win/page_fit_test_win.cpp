@@ -119,8 +119,10 @@ SIZE OverflowOf(HWND control) {
     box.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
     return Overflow(control, font, text, box, (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE);
   }
-  if (auto* button = dynamic_cast<CYBitmapBtn*>(Control::Of(control))) return button->CaptionOverflow();
-  return {0, 0};
+  auto* button = dynamic_cast<CYBitmapBtn*>(Control::Of(control));
+  if (!button) return {0, 0};
+  const CYBitmapBtn::CaptionPlace caption = button->PlaceOfCaption();
+  return Overflow(control, caption.font, caption.text, caption.box, caption.format);
 }
 
 // The visible texts of `window` (a page or a dialog) that do not fit their
