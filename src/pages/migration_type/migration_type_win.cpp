@@ -45,19 +45,9 @@ void MigrationTypeWindow::SetUpPage(const MigrationTypeTexts& texts) {
   }
 }
 
-int MigrationTypeWindow::Look(int option) const { return IsOption(option) ? options_[option].Look() : 0; }
-
-void MigrationTypeWindow::SetLook(int option, int look) {
-  if (IsOption(option)) options_[option].SetLook(look);
-}
-
-void MigrationTypeWindow::EnableOption(int option, bool enable) {
-  if (IsOption(option)) options_[option].Enable(enable);
-}
-
 void MigrationTypeWindow::OnClicked(int id) {
   const int option = id - kMigrationTypeFirstOption;
-  if (page_ && IsOption(option)) page_->OnOption(option);
+  if (page_ && options_.Has(option)) page_->OnOption(option);
 }
 
 }  // namespace tvx

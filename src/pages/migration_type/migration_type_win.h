@@ -3,10 +3,8 @@
 // goes to the page, which sets the looks.
 #pragma once
 
-#include <array>
-
-#include "controls/bitmap_button_win.h"
 #include "pages/migration_type/migration_type.h"
+#include "pages/shared/option_button_row_win.h"
 #include "pages/shared/page_window_win.h"
 
 namespace tvx {
@@ -23,17 +21,16 @@ class MigrationTypeWindow final : public PageWindow, public MigrationTypeView {
   void Connect(CSelectMigrationType& page) { page_ = &page; }
 
   void SetUpPage(const MigrationTypeTexts& texts) override;
-  int Look(int option) const override;
-  void SetLook(int option, int look) override;
-  void EnableOption(int option, bool enable) override;
+  int Look(int option) const override { return options_.Look(option); }
+  void SetLook(int option, int look) override { options_.SetLook(option, look); }
+  void EnableOption(int option, bool enable) override { options_.EnableOption(option, enable); }
 
  private:
   void Build() override;
   void OnClicked(int id) override;
-  bool IsOption(int option) const { return option >= 0 && option < static_cast<int>(options_.size()); }
 
   CSelectMigrationType* page_ = nullptr;
-  std::array<CYBitmapBtn, 4> options_;
+  OptionButtonRow<4> options_;
 };
 
 }  // namespace tvx

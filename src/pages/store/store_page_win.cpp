@@ -40,46 +40,37 @@ void StorePageWindow::SetUpPage(const StorePageTexts& texts) {
 }
 
 void StorePageWindow::ResetOption(int option, int x, int y) {
-  if (!IsOption(option)) return;
-  CYBitmapBtn& button = options_[option];
-  button.SetBitmaps(Instance(), kDriveBitmaps, true);
+  CYBitmapBtn* button = options_.Find(option);
+  if (!button) return;
+  button->SetBitmaps(Instance(), kDriveBitmaps, true);
   ButtonCaption caption;
   caption.text = L"USB";
   caption.face = kPageFontFace;
   caption.height = kPageBodyHeight;
-  button.SetCaption(caption);
-  button.MoveTo(x, y, kOptionWidth, kOptionHeight);
+  button->SetCaption(caption);
+  button->MoveTo(x, y, kOptionWidth, kOptionHeight);
 }
 
 void StorePageWindow::SetDriveCaption(int option, const std::wstring& text) {
-  if (!IsOption(option)) return;
+  CYBitmapBtn* button = options_.Find(option);
+  if (!button) return;
   ButtonCaption caption;
   caption.text = text;
   caption.face = kPageFontFace;
   caption.height = 12;
   caption.box = kDriveCaptionBox;
   caption.format = DT_LEFT;  // the name on the first line, the size on the second
-  options_[option].SetCaption(caption);
+  button->SetCaption(caption);
 }
 
 void StorePageWindow::ShowOption(int option, bool show) {
-  if (IsOption(option)) options_[option].Show(show);
+  if (CYBitmapBtn* button = options_.Find(option)) button->Show(show);
 }
 
 void StorePageWindow::ShowNoDriveTexts(bool show) {
   ShowControl(kStoreNoDrive1, show);
   ShowControl(kStoreNoDrive2, show);
   ShowImage(kNoDriveSymbol, show);
-}
-
-int StorePageWindow::Look(int option) const { return IsOption(option) ? options_[option].Look() : 0; }
-
-void StorePageWindow::SetLook(int option, int look) {
-  if (IsOption(option)) options_[option].SetLook(look);
-}
-
-void StorePageWindow::EnableOption(int option, bool enable) {
-  if (IsOption(option)) options_[option].Enable(enable);
 }
 
 void StorePageWindow::OnClicked(int id) {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "controls/bitmap_button_win.h"
+#include "pages/shared/option_button_row_win.h"
 #include "pages/shared/page_window_win.h"
 #include "pages/store/store_page.h"
 
@@ -31,17 +31,16 @@ class StorePageWindow final : public PageWindow, public StorePageView {
   void SetDriveCaption(int option, const std::wstring& caption) override;
   void ShowOption(int option, bool show) override;
   void ShowNoDriveTexts(bool show) override;
-  int Look(int option) const override;
-  void SetLook(int option, int look) override;
-  void EnableOption(int option, bool enable) override;
+  int Look(int option) const override { return options_.Look(option); }
+  void SetLook(int option, int look) override { options_.SetLook(option, look); }
+  void EnableOption(int option, bool enable) override { options_.EnableOption(option, enable); }
 
  private:
   void Build() override;
   void OnClicked(int id) override;
-  bool IsOption(int option) const { return option >= 0 && option < kStoreDriveOptions; }
 
   CSelectDataStore* page_ = nullptr;
-  std::array<CYBitmapBtn, kStoreDriveOptions> options_;
+  OptionButtonRow<kStoreDriveOptions> options_;
 };
 
 }  // namespace tvx
