@@ -144,7 +144,7 @@ void DataPageWindow::LayOutFigures() {
   MoveText(kDataFolderCaption, left, folderCaption);
   MoveText(kDataFolderCount, left + folderCaption, fileX - left - folderCaption);
   MoveText(kDataFileCaption, fileX, fileCaption);
-  MoveText(kDataFileCount, fileX + fileCaption, end - fileX - fileCaption);
+  MoveText(kDataFileCount, fileX + fileCaption, std::max(0, end - fileX - fileCaption));
 }
 
 void DataPageWindow::MoveText(int id, int left, int width) {
